@@ -1,0 +1,110 @@
+#pragma once
+// The main window's state and behaviour without the widgets: start-up, tab
+// changes, the node click and its dispatch to a handler, the page start, the
+// status-bar seconds and the introduction text. The Qt window forwards its
+// events here; tests drive it through fakes of MainView.
+#include "app/core/catalogue.h"
+#include "app/core/mainview.h"
+#include "app/core/routing.h"
+#include "app/core/topictree.h"
+#include "drills/fouroperations.h"
+#include "page/medalbook.h"
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <functional>
+
+namespace quorvel {
+
+class ProgramFiles;
+class RandomSource;
+class SettingsStore;
+
+// The members of the main window that several subsystems read and write.
+struct Form1State
+{
+    int defaultTiCount = 10;       // items per page: 10, 20 or 50
+    int YouXiMiao = 5;             // memory-game seconds: 3, 5 or 8
+    int XiaoShuWeiShu = 1;         // decimal places of decimal division, 1 to 4
+    QString Password;              // typed at the last successful login
+    QString PassWordOld;           // the stored answer password
+    int elapsedSeconds = 0;        // seconds since the page was composed
+    bool pageGradable = false;     // the page on screen may still be graded
+    int pageItemCount = 0;         // items of the page on screen
+    int levelGameMilliseconds = 9000;
+    QString levelGameKind = QStringLiteral("000"); // "000": no level game running
+    bool choiceCorrect = false;
+    bool choiceMade = false;
+    bool answerEmpty = false;
+};
+
+// One node click on its way through the dispatcher.
+struct NodeDispatch
+{
+    const TopicNode &node;
+    QChar family;
+    int number = 0;
+    QString pageText;   // what the main pane shows afterwards
+    int pageItems = 0;  // the items of that page, for the grader
+};
+
+class MainWindowController
+{
+public:
+    MainWindowController(MainView &view, const ProgramFiles &files, SettingsStore &settings,
+                         RandomSource &random);
+
+    // Runs before the defaults are set at start-up (the login dialog).
+    std::function<void()> loginHook;
+
+    using RouteHandler = std::function<void(NodeDispatch &)>;
+    // Plugs a page handler into the dispatch table.
+    void setHandler(Route route, RouteHandler handler);
+    bool hasHandler(Route route) const { return m_handlers.contains(route); }
+
+    // Window events.
+    void start();
+    void selectTab(int index);
+    void nodeClicked(const QString &key);
+    void toolbarClicked(const QString &key);
+    void tickPageSeconds();  // Timer1
+    void tickIntroduction(); // Timer3
+
+    // Operations the handlers use.
+    void startPage();
+    void writePage(const QString &html);
+    void showStartPage();
+    void showMedalPage();
+    void showIntroduction();
+    void navigatePane(PaneId pane, const QString &relativePath);
+
+    Form1State state;
+    int medalCount() const { return m_medals.count(); }
+    const TopicTree &tree() const { return m_tree; }
+    const QString &selectedKey() const { return m_selectedKey; }
+    int currentTab() const { return m_currentTab; }
+    QString tabCaption() const;
+    const QStringList &lessonList() const { return m_catalogue.lessonList(); }
+    FourOperationDrill &drill() { return m_drill; }
+    // Groups whose children are added on first click; forgotten at every tab change.
+    QSet<QString> filledGroups;
+
+private:
+    void dispatch(const TopicNode &node);
+    void runFourOperationDrill(NodeDispatch &dispatch);
+
+    MainView &m_view;
+    const ProgramFiles &m_files;
+    RandomSource &m_random;
+    MedalBook m_medals;
+    CatalogueBuilder m_catalogue;
+    FourOperationDrill m_drill;
+    TopicTree m_tree;
+    QString m_selectedKey;
+    int m_currentTab = 0;
+    bool m_mainPaneNavigated = false;
+    QHash<Route, RouteHandler> m_handlers;
+};
+
+} // namespace quorvel

@@ -1,0 +1,84 @@
+#pragma once
+// What the main window's logic needs of the window: the two HTML panes, the
+// pane stack, the status bar, the tree widget, the display-mode buttons and
+// the timers. The Qt window implements these; tests and the sheet tool use
+// plain fakes.
+#include "drills/fouroperations.h"
+#include "page/domedit.h"
+
+#include <QString>
+
+namespace quorvel {
+
+class TopicTree;
+
+// One embedded HTML view.
+class HtmlPane
+{
+public:
+    virtual ~HtmlPane() = default;
+    // Loads a file of the program folder (absolute path).
+    virtual void navigate(const QString &absolutePath) = 0;
+    // Applies edits to the current document, in order; edits made before the
+    // document is ready wait for it.
+    virtual void apply(const DomEdits &edits) = 0;
+};
+
+// A timer of the window: interval and on/off. Its ticks call a tick method
+// of the main window's logic.
+class TimerControl
+{
+public:
+    virtual ~TimerControl() = default;
+    virtual void setEnabled(bool enabled) = 0;
+    virtual bool isEnabled() const = 0;
+    virtual void setInterval(int milliseconds) = 0;
+    virtual int interval() const = 0;
+};
+
+enum class PaneId {
+    Main,   // WebBrowser1: generated pages
+    Second, // WebBrowser2: file pages
+    Clock,  // Picture2: the teaching clock
+};
+
+// Timer1 ... Timer6 of the window.
+enum class TimerId {
+    PageSeconds = 1,    // Timer1
+    MemoryGame = 2,     // Timer2
+    Introduction = 3,   // Timer3
+    ClockTick = 4,      // Timer4
+    LevelQuestion = 5,  // Timer5
+    LevelSeconds = 6,   // Timer6
+};
+
+class MainView
+{
+public:
+    virtual ~MainView() = default;
+    virtual HtmlPane &pane(PaneId id) = 0; // Main or Second
+    virtual void bringToFront(PaneId id) = 0;
+    virtual void setStatusText(const QString &text) = 0;
+    // Shows the tree model anew (nodes, icons, expanded groups).
+    virtual void showTree(const TopicTree &tree) = 0;
+    // Selects a node without it counting as a click.
+    virtual void selectTreeNode(const QString &key) = 0;
+    virtual DisplayMode displayMode() const = 0;
+    virtual TimerControl &timer(TimerId id) = 0;
+};
+
+// A timer that only records its state, for fakes.
+class PlainTimer final : public TimerControl
+{
+public:
+    void setEnabled(bool enabled) override { m_enabled = enabled; }
+    bool isEnabled() const override { return m_enabled; }
+    void setInterval(int milliseconds) override { m_interval = milliseconds; }
+    int interval() const override { return m_interval; }
+
+private:
+    bool m_enabled = false;
+    int m_interval = 1000;
+};
+
+} // namespace quorvel

@@ -1,0 +1,28 @@
+#include "app/core/recordingview.h"
+
+namespace quorvel {
+
+void RecordingPane::navigate(const QString &absolutePath)
+{
+    loadedFile = absolutePath;
+    navigations.append(absolutePath);
+    body.clear();
+    edits.clear();
+}
+
+void RecordingPane::apply(const DomEdits &newEdits)
+{
+    for (const DomEdit &edit : newEdits) {
+        if (edit.kind == DomEdit::Kind::SetBody)
+            body = edit.text;
+        edits.append(edit);
+    }
+}
+
+void RecordingView::bringToFront(PaneId id)
+{
+    front = id;
+    frontChanges.append(id);
+}
+
+} // namespace quorvel

@@ -1,0 +1,46 @@
+#pragma once
+// A MainView without a display: it keeps what the panes were told (the body
+// text written last, the edits, the files navigated to), which pane is in
+// front, the status text and the timers. The sheet tool and the tests use it.
+#include "app/core/mainview.h"
+#include "app/core/topictree.h"
+
+#include <QStringList>
+
+namespace quorvel {
+
+class RecordingPane final : public HtmlPane
+{
+public:
+    void navigate(const QString &absolutePath) override;
+    void apply(const DomEdits &edits) override;
+
+    QString body;            // the last body written (after the last navigation)
+    QString loadedFile;      // the file navigated to last
+    DomEdits edits;          // every edit since the last navigation
+    QStringList navigations; // every file navigated to
+};
+
+class RecordingView final : public MainView
+{
+public:
+    HtmlPane &pane(PaneId id) override { return id == PaneId::Second ? second : main; }
+    void bringToFront(PaneId id) override;
+    void setStatusText(const QString &text) override { statusText = text; }
+    void showTree(const TopicTree &tree) override { shownTree = tree; }
+    void selectTreeNode(const QString &key) override { selectedKey = key; }
+    DisplayMode displayMode() const override { return mode; }
+    TimerControl &timer(TimerId id) override { return timers[int(id) - 1]; }
+
+    RecordingPane main;
+    RecordingPane second;
+    PaneId front = PaneId::Main;
+    QList<PaneId> frontChanges; // every bring-to-front, in order
+    QString statusText;
+    TopicTree shownTree;
+    QString selectedKey;
+    DisplayMode mode = DisplayMode::Horizontal;
+    PlainTimer timers[6];
+};
+
+} // namespace quorvel

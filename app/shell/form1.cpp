@@ -1,0 +1,241 @@
+#include "app/shell/form1.h"
+
+#include "app/core/catalogue.h"
+#include "app/core/layout.h"
+#include "app/core/maincontroller.h"
+#include "app/shell/topictreewidget.h"
+#include "app/shell/webpane.h"
+#include "app/shell/windowtimer.h"
+
+#include <QActionGroup>
+#include <QFrame>
+#include <QLabel>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QToolBar>
+
+using namespace Qt::StringLiterals;
+
+namespace quorvel {
+
+namespace {
+
+struct ToolbarButton
+{
+    const char16_t *key;
+    const char16_t *caption;
+    const char16_t *tooltip;
+    const char16_t *icon;
+};
+
+constexpr ToolbarButton toolbarButtons[] = {
+    {u"w1", u"密码", u"修改密码，高级用户登陆", u"password"},
+    {u"w2", u"选项", u"选择出题数量", u"options"},
+    {u"w3", u"帮助", u"帮助文本", u"help"},
+    {u"w5", nullptr, nullptr, nullptr},
+    {u"w6", u"普通", u"普通整数运算", u"mode-normal"},
+    {u"w7", u"竖式", u"竖式整数运算", u"mode-column"},
+    {u"w8", u"最大", u"不等式运算，在文本框里添入使不等式成立的最大整数", u"mode-largest"},
+    {u"", nullptr, nullptr, nullptr},
+    {u"w9", u"成绩", u"成绩展示", u"medals"},
+    {u"w11", u"登陆", u"以高级用户身份登陆，可以查看答案", u"login"},
+    {u"w12", u"打印", u"打印", u"print"},
+};
+
+} // namespace
+
+Form1::Form1(const QString &programFolder, const ProgramFiles &files, SettingsStore &settings,
+             RandomSource &random, QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(u"Form1"_s);
+    setWindowTitle(u"QuorvelV37.0"_s);
+    setWindowIcon(QIcon(u":/quorvel/icons/quorvel.svg"_s));
+
+    for (int i = 0; i < 6; ++i) {
+        m_timers[i] = std::make_unique<WindowTimer>(this);
+        m_timers[i]->setInterval(1000);
+    }
+    timer(TimerId::Introduction).setInterval(500);
+    timer(TimerId::LevelQuestion).setInterval(9000);
+
+    buildToolbar();
+
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+
+    m_tabFrame = new QFrame(central);
+    m_tabFrame->setFrameShape(QFrame::StyledPanel);
+    TabStrip1 = new QTabBar(central);
+    TabStrip1->setObjectName(u"TabStrip1"_s);
+    TabStrip1->setExpanding(false);
+    TabStrip1->setUsesScrollButtons(true);
+    TabStrip1->setDrawBase(false);
+    for (const TabInfo &tab : catalogue::tabs()) {
+        const int index = TabStrip1->addTab(tab.caption);
+        TabStrip1->setTabData(index, tab.key);
+    }
+
+    TreeView1 = new TopicTreeWidget(central);
+    TreeView1->setFixedWidth(209);
+
+    QWebEngineProfile *profile = WebPane::sharedProfile(this);
+    m_panes = new QStackedWidget(central);
+    WebBrowser1 = new WebPane(profile, programFolder, m_panes);
+    WebBrowser1->setObjectName(u"WebBrowser1"_s);
+    WebBrowser2 = new WebPane(profile, programFolder, m_panes);
+    WebBrowser2->setObjectName(u"WebBrowser2"_s);
+    Picture2 = new QWidget(m_panes);
+    Picture2->setObjectName(u"Picture2"_s);
+    Picture2->setAutoFillBackground(true);
+    m_panes->addWidget(WebBrowser1);
+    m_panes->addWidget(WebBrowser2);
+    m_panes->addWidget(Picture2);
+
+    StatusBar1 = new QLabel(this);
+    StatusBar1->setObjectName(u"StatusBar1"_s);
+    statusBar()->addWidget(StatusBar1, 1);
+    statusBar()->setSizeGripEnabled(true);
+
+    m_controller = std::make_unique<MainWindowController>(*this, files, settings, random);
+
+    connect(m_timers[0]->timer(), &QTimer::timeout, this,
+            [this] { m_controller->tickPageSeconds(); });
+    connect(m_timers[2]->timer(), &QTimer::timeout, this,
+            [this] { m_controller->tickIntroduction(); });
+    connect(TabStrip1, &QTabBar::currentChanged, this,
+            [this](int index) { m_controller->selectTab(index); });
+    connect(TreeView1, &TopicTreeWidget::nodeClicked, this,
+            [this](const QString &key) { m_controller->nodeClicked(key); });
+
+    // The window opens centred with a client area of 739 × 518 pixels.
+    resize(739, 518);
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildToolbar()
+{
+    Toolbar1 = addToolBar(u"Toolbar1"_s);
+    Toolbar1->setObjectName(u"Toolbar1"_s);
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    Toolbar1->setIconSize(QSize(24, 24));
+    m_modeGroup = new QActionGroup(this);
+    m_modeGroup->setExclusive(true);
+
+    for (const ToolbarButton &button : toolbarButtons) {
+        if (!button.caption) {
+            Toolbar1->addSeparator();
+            continue;
+        }
+        const QString key = QString::fromUtf16(button.key);
+        QAction *action = Toolbar1->addAction(
+            QIcon(u":/quorvel/icons/"_s + QString::fromUtf16(button.icon) + u".svg"_s),
+            QString::fromUtf16(button.caption));
+        action->setObjectName(key);
+        action->setToolTip(QString::fromUtf16(button.tooltip));
+        if (key == "w6"_L1 || key == "w7"_L1 || key == "w8"_L1) {
+            action->setCheckable(true);
+            action->setChecked(key == "w6"_L1);
+            m_modeGroup->addAction(action);
+        }
+        connect(action, &QAction::triggered, this,
+                [this, key] { m_controller->toolbarClicked(key); });
+    }
+}
+
+QAction *Form1::toolbarAction(const QString &key) const
+{
+    for (QAction *action : Toolbar1->actions())
+        if (action->objectName() == key)
+            return action;
+    return nullptr;
+}
+
+HtmlPane &Form1::pane(PaneId id)
+{
+    return id == PaneId::Second ? *WebBrowser2 : *WebBrowser1;
+}
+
+void Form1::bringToFront(PaneId id)
+{
+    m_panes->setCurrentWidget(id == PaneId::Main     ? static_cast<QWidget *>(WebBrowser1)
+                              : id == PaneId::Second ? static_cast<QWidget *>(WebBrowser2)
+                                                     : Picture2);
+}
+
+PaneId Form1::frontPane() const
+{
+    QWidget *front = m_panes->currentWidget();
+    return front == WebBrowser2 ? PaneId::Second : front == Picture2 ? PaneId::Clock : PaneId::Main;
+}
+
+void Form1::setStatusText(const QString &text)
+{
+    StatusBar1->setText(text);
+}
+
+void Form1::showTree(const TopicTree &tree)
+{
+    TreeView1->showTree(tree);
+}
+
+void Form1::selectTreeNode(const QString &key)
+{
+    TreeView1->selectKey(key);
+}
+
+DisplayMode Form1::displayMode() const
+{
+    if (toolbarAction(u"w7"_s)->isChecked())
+        return DisplayMode::Column;
+    if (toolbarAction(u"w8"_s)->isChecked())
+        return DisplayMode::Inequality;
+    return DisplayMode::Horizontal;
+}
+
+TimerControl &Form1::timer(TimerId id)
+{
+    return *m_timers[int(id) - 1];
+}
+
+void Form1::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    layOut();
+}
+
+void Form1::layOut()
+{
+    LayoutInput input;
+    input.innerWidth = width();
+    input.innerHeight = height();
+    input.toolbarHeight = Toolbar1->height();
+    input.statusBarHeight = statusBar()->height();
+    input.tabRowHeight = TabStrip1->sizeHint().height();
+    input.treeWidth = TreeView1->width();
+    const std::optional<WindowLayout> layout = computeLayout(input);
+    if (!layout)
+        return;
+
+    // The layout is in window coordinates; the controls sit in the central
+    // widget, just below the tool bar.
+    const int offset = centralWidget()->y();
+    const auto place = [offset](QWidget *w, const Box &b) {
+        w->setGeometry(b.left, b.top - offset, b.width, b.height);
+    };
+    const Box &strip = layout->tabStrip;
+    place(m_tabFrame, {strip.left, strip.top + input.tabRowHeight, strip.width,
+                       std::max(0, strip.height - input.tabRowHeight)});
+    place(TabStrip1, {strip.left, strip.top, strip.width, input.tabRowHeight});
+    place(TreeView1, layout->tree);
+    place(m_panes, layout->pane);
+}
+
+} // namespace quorvel

@@ -1,0 +1,73 @@
+#pragma once
+// The main window: tool bar, tab strip, topic tree, the three stacked panes
+// (two HTML views and the clock panel) and the status bar. It lays the
+// controls out, forwards every event to MainWindowController and gives the
+// controller what MainView asks for.
+#include "app/core/mainview.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class QActionGroup;
+class QLabel;
+class QStackedWidget;
+class QTabBar;
+class QToolBar;
+class QFrame;
+
+namespace quorvel {
+
+class MainWindowController;
+class ProgramFiles;
+class RandomSource;
+class SettingsStore;
+class TopicTreeWidget;
+class WebPane;
+class WindowTimer;
+
+class Form1 : public QMainWindow, public MainView
+{
+    Q_OBJECT
+public:
+    Form1(const QString &programFolder, const ProgramFiles &files, SettingsStore &settings,
+          RandomSource &random, QWidget *parent = nullptr);
+    ~Form1() override;
+
+    MainWindowController &controller() { return *m_controller; }
+
+    // MainView
+    HtmlPane &pane(PaneId id) override;
+    void bringToFront(PaneId id) override;
+    void setStatusText(const QString &text) override;
+    void showTree(const TopicTree &tree) override;
+    void selectTreeNode(const QString &key) override;
+    DisplayMode displayMode() const override;
+    TimerControl &timer(TimerId id) override;
+
+    // The controls, by their names in the program.
+    QToolBar *Toolbar1 = nullptr;
+    QTabBar *TabStrip1 = nullptr;
+    TopicTreeWidget *TreeView1 = nullptr;
+    WebPane *WebBrowser1 = nullptr;
+    WebPane *WebBrowser2 = nullptr;
+    QWidget *Picture2 = nullptr;
+    QLabel *StatusBar1 = nullptr; // the status bar's one panel
+
+    QAction *toolbarAction(const QString &key) const;
+    PaneId frontPane() const;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildToolbar();
+    void layOut();
+
+    QFrame *m_tabFrame = nullptr;
+    QStackedWidget *m_panes = nullptr;
+    QActionGroup *m_modeGroup = nullptr;
+    std::unique_ptr<WindowTimer> m_timers[6];
+    std::unique_ptr<MainWindowController> m_controller;
+};
+
+} // namespace quorvel

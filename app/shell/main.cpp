@@ -1,0 +1,31 @@
+// Starts the program: finds the program folder, opens the settings store and
+// shows the main window.
+#include "app/core/maincontroller.h"
+#include "app/shell/form1.h"
+#include "content/programfiles.h"
+#include "page/randomsource.h"
+#include "page/settingsstore.h"
+
+#include <QApplication>
+
+using namespace Qt::StringLiterals;
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(u"quorvel"_s);
+    QApplication::setOrganizationName(u"quorvel"_s);
+    QApplication::setApplicationDisplayName(u"QuorvelV37.0"_s);
+    QApplication::setDesktopFileName(u"quorvel"_s);
+
+    const QString programFolder = quorvel::DiskProgramFiles::locate(app.applicationDirPath());
+    quorvel::DiskProgramFiles files(programFolder);
+    quorvel::FileSettingsStore settings(quorvel::FileSettingsStore::defaultFilePath());
+    quorvel::SeededRandom random(quorvel::SeededRandom::freshSeed());
+
+    quorvel::Form1 window(programFolder, files, settings, random);
+    window.show();
+    window.controller().start();
+    return app.exec();
+}

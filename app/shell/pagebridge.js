@@ -1,0 +1,91 @@
+// Connects a page shown in one of the program's panes to the program.
+// Runs in its own script world: it shares the page's elements and events but
+// none of the page's own scripts.
+//
+// To the program: document click, mouse-down and mouse-up events, each with
+// the clicked element and a snapshot of every named element of the page.
+// From the program: lists of edits, applied in order; an edit whose element
+// is missing is skipped.
+(function () {
+    'use strict';
+    if (window.quorvelBridgeLoaded)
+        return;
+    window.quorvelBridgeLoaded = true;
+
+    let bridge = null;
+
+    // The first element whose name or id equals key, in document order.
+    function findElement(key) {
+        if (!key)
+            return null;
+        const quoted = CSS.escape(key);
+        return document.querySelector('[name="' + quoted + '"], [id="' + quoted + '"]');
+    }
+
+    function snapshot() {
+        const elements = [];
+        for (const e of document.querySelectorAll('[name], [id]')) {
+            elements.push({
+                name: e.getAttribute('name') || '',
+                id: e.id || '',
+                type: (e.getAttribute('type') || e.tagName).toLowerCase(),
+                value: (typeof e.value === 'string') ? e.value : '',
+                tag: e.getAttribute('tag') || '',
+                checked: !!e.checked,
+            });
+        }
+        return elements;
+    }
+
+    function applyEdit(edit) {
+        if (edit.op === 'setBody') {
+            if (document.body)
+                document.body.innerHTML = edit.text;
+            return;
+        }
+        const element = findElement(edit.target);
+        if (!element)
+            return;
+        switch (edit.op) {
+        case 'insertTextAfter': element.insertAdjacentText('afterend', edit.text); break;
+        case 'insertHtmlAfter': element.insertAdjacentHTML('afterend', edit.text); break;
+        case 'setInnerHtml': element.innerHTML = edit.text; break;
+        case 'setValue': element.value = edit.text; break;
+        case 'setChecked': element.checked = !!edit.flag; break;
+        case 'setTag': element.setAttribute('tag', edit.text); break;
+        }
+    }
+
+    function applyEdits(edits) {
+        for (const edit of edits) {
+            try {
+                applyEdit(edit);
+            } catch (e) {
+                // A malformed edit must not stop the ones after it.
+            }
+        }
+        bridge.editsApplied();
+    }
+
+    function send(kind, event) {
+        if (!bridge)
+            return;
+        const target = event.target instanceof Element ? event.target : null;
+        bridge.documentEvent(kind,
+                             target ? (target.getAttribute('name') || '') : '',
+                             target ? (target.id || '') : '',
+                             snapshot());
+    }
+
+    // Buttons never submit a form or leave the page.
+    document.addEventListener('submit', (event) => event.preventDefault(), true);
+    document.addEventListener('click', (event) => send('click', event));
+    document.addEventListener('mousedown', (event) => send('mousedown', event));
+    document.addEventListener('mouseup', (event) => send('mouseup', event));
+
+    new QWebChannel(qt.webChannelTransport, (channel) => {
+        bridge = channel.objects.pageBridge;
+        bridge.editsReady.connect(applyEdits);
+        bridge.documentReady();
+    });
+})();

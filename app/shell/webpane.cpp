@@ -1,0 +1,111 @@
+#include "app/shell/webpane.h"
+
+#include "app/shell/panebridge.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QWebChannel>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+
+using namespace Qt::StringLiterals;
+
+namespace quorvel {
+
+namespace {
+
+QString resourceText(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+} // namespace
+
+GuardedPage::GuardedPage(QWebEngineProfile *profile, QString programFolder, QObject *parent)
+    : QWebEnginePage(profile, parent), m_programFolder(std::move(programFolder))
+{
+    QWebEngineSettings *s = settings();
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    s->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+    s->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
+    s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+    s->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
+}
+
+bool GuardedPage::isAllowed(const QUrl &url, const QString &programFolder)
+{
+    if (url.scheme() == "qrc"_L1)
+        return true;
+    if (url.scheme() == "about"_L1 && url.path() == "blank"_L1)
+        return true;
+    if (!url.isLocalFile() || !url.host().isEmpty())
+        return false;
+    // Resolve "..", links and the like before comparing folders.
+    const QFileInfo target(url.toLocalFile());
+    QString path = target.exists() ? target.canonicalFilePath()
+                                   : QDir::cleanPath(target.absoluteFilePath());
+    const QString root = QFileInfo(programFolder).canonicalFilePath();
+    if (root.isEmpty())
+        return false;
+    return path == root || path.startsWith(root + u'/');
+}
+
+bool GuardedPage::acceptNavigationRequest(const QUrl &url, NavigationType, bool)
+{
+    return isAllowed(url, m_programFolder);
+}
+
+QWebEnginePage *GuardedPage::createWindow(WebWindowType)
+{
+    return nullptr;
+}
+
+QWebEngineProfile *WebPane::sharedProfile(QObject *owner)
+{
+    // No storage name: off the record, nothing kept on disk.
+    auto *profile = new QWebEngineProfile(owner);
+    profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+    profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+
+    QWebEngineScript script;
+    script.setName(u"quorvel-page-bridge"_s);
+    script.setSourceCode(resourceText(u":/qtwebchannel/qwebchannel.js"_s) + u'\n' +
+                         resourceText(u":/quorvel/pagebridge.js"_s));
+    script.setInjectionPoint(QWebEngineScript::DocumentReady);
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setRunsOnSubFrames(false);
+    profile->scripts()->insert(script);
+    return profile;
+}
+
+WebPane::WebPane(QWebEngineProfile *profile, const QString &programFolder, QWidget *parent)
+    : QWebEngineView(parent), m_bridge(new PaneBridge(this))
+{
+    auto *page = new GuardedPage(profile, programFolder, this);
+    // The channel is registered before any page loads.
+    auto *channel = new QWebChannel(page);
+    channel->registerObject(u"pageBridge"_s, m_bridge);
+    page->setWebChannel(channel, QWebEngineScript::ApplicationWorld);
+    setPage(page);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setAcceptDrops(false);
+}
+
+void WebPane::navigate(const QString &absolutePath)
+{
+    // Edits made from now on belong to the document being loaded.
+    m_bridge->documentGone();
+    load(QUrl::fromLocalFile(absolutePath));
+}
+
+void WebPane::apply(const DomEdits &edits)
+{
+    m_bridge->send(edits);
+}
+
+} // namespace quorvel

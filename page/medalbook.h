@@ -1,0 +1,33 @@
+#pragma once
+// The medals a child has earned: the count and one record per medal, kept in
+// the settings store under application "mbqzt", section "jb".
+#include <QString>
+
+namespace quorvel {
+
+class SettingsStore;
+
+class MedalBook
+{
+public:
+    explicit MedalBook(SettingsStore &store) : m_store(store) {}
+
+    // Reads key "num": its leading digits as the count; a missing, empty,
+    // non-numeric or negative value counts as 0.
+    int load();
+    int count() const { return m_count; }
+
+    // The medal page: the rule sentence, then the count and a row per medal.
+    QString pageText() const;
+
+    static QString recordKey(int k);
+
+private:
+    SettingsStore &m_store;
+    int m_count = 0;
+};
+
+// The leading decimal digits of text as a count; 0 when there are none.
+int leadingCount(const QString &text);
+
+} // namespace quorvel
