@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Quorvel, builds it, and runs it or its tests.
+#
+#   tools/dev.sh run     install what is missing, build, start the program
+#   tools/dev.sh test    install what is missing, build, run every test
+#   tools/dev.sh build   install what is missing and build
+#   tools/dev.sh bench   install what is missing, build, run the benchmarks
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${QUORVEL_BUILD_DIR:-$here/build}
+action=${1:-run}
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-webengine-dev qt6-webchannel-dev qt6-multimedia-dev qt6-svg-dev
+  libqt6svg6 libgl-dev libbenchmark-dev
+  fonts-noto-cjk
+)
+
+install_missing() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+configure_and_build() {
+  if [ ! -f "$build/build.ninja" ]; then
+    cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  fi
+  cmake --build "$build" -j "${QUORVEL_JOBS:-2}"
+}
+
+web_env() {
+  # The web view's sandbox cannot run as root; offscreen runs need no GPU.
+  if [ "$(id -u)" -eq 0 ]; then export QTWEBENGINE_DISABLE_SANDBOX=1; fi
+  export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:---disable-gpu}"
+}
+
+install_missing
+configure_and_build
+
+case "$action" in
+  run)
+    web_env
+    exec "$build/bin/quorvel"
+    ;;
+  test)
+    web_env
+    export QT_QPA_PLATFORM=offscreen
+    cd "$build"
+    exec ctest --output-on-failure -j "${QUORVEL_JOBS:-2}"
+    ;;
+  bench)
+    for b in "$build"/bin/bench_*; do "$b"; done
+    ;;
+  build) ;;
+  *) echo "usage: $0 run|test|build|bench" >&2; exit 2 ;;
+esac
