@@ -57,7 +57,10 @@ bool GuardedPage::isAllowed(const QUrl &url, const QString &programFolder)
 
 bool GuardedPage::acceptNavigationRequest(const QUrl &url, NavigationType, bool)
 {
-    return isAllowed(url, m_programFolder);
+    if (isAllowed(url, m_programFolder))
+        return true;
+    Q_EMIT navigationRefused(url);
+    return false;
 }
 
 QWebEnginePage *GuardedPage::createWindow(WebWindowType)

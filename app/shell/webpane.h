@@ -21,6 +21,9 @@ public:
     GuardedPage(QWebEngineProfile *profile, QString programFolder, QObject *parent = nullptr);
     static bool isAllowed(const QUrl &url, const QString &programFolder);
 
+Q_SIGNALS:
+    void navigationRefused(const QUrl &url);
+
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override;
     QWebEnginePage *createWindow(WebWindowType type) override;

@@ -1,0 +1,50 @@
+#pragma once
+// The real main window for widget and end-to-end tests: the program folder
+// beside the test binaries, a settings file in a temporary folder, seeded
+// draws.
+#include "app/core/maincontroller.h"
+#include "app/shell/form1.h"
+#include "content/programfiles.h"
+#include "page/randomsource.h"
+#include "page/settingsstore.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+struct TestWindow
+{
+    TestWindow()
+        : programFolder(quorvel::DiskProgramFiles::locate(QStringLiteral(QUORVEL_TEST_BIN_DIR))),
+          files(programFolder), settings(settingsDir.filePath(QStringLiteral("settings.ini"))),
+          random(42), window(programFolder, files, settings, random)
+    {
+    }
+
+    QTemporaryDir settingsDir;
+    QString programFolder;
+    quorvel::DiskProgramFiles files;
+    quorvel::FileSettingsStore settings;
+    quorvel::SeededRandom random;
+    quorvel::Form1 window;
+};
+
+// Environment for running the web view offscreen in tests; call before the
+// application object exists.
+inline void prepareOffscreenWebEnvironment()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+#define QUORVEL_WEB_TEST_MAIN(TestObject)                                                      \
+    int main(int argc, char *argv[])                                                           \
+    {                                                                                          \
+        prepareOffscreenWebEnvironment();                                                      \
+        QApplication app(argc, argv);                                                          \
+        TestObject test;                                                                       \
+        return QTest::qExec(&test, argc, argv);                                                \
+    }

@@ -1,0 +1,223 @@
+// The program as a child meets it, through the real web view offscreen:
+// start-up, the introduction, a drill page clicked in the tree, the seconds
+// in the status bar, page events and edits over the bridge, refused
+// navigation and a tab change.
+#include "app/shell/panebridge.h"
+#include "app/shell/topictreewidget.h"
+#include "app/shell/webpane.h"
+#include "page/pagedocument.h"
+#include "testwindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace quorvel;
+
+namespace {
+
+// Runs a script in the page's own world and waits for its result.
+QVariant evaluate(WebPane *pane, const QString &script)
+{
+    QVariant result;
+    bool done = false;
+    pane->page()->runJavaScript(script, [&](const QVariant &value) {
+        result = value;
+        done = true;
+    });
+    QElapsedTimer waited;
+    waited.start();
+    while (!done && waited.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    if (!done)
+        qWarning("script did not answer: %s", qPrintable(script));
+    return result;
+}
+
+QString bodyOf(WebPane *pane)
+{
+    return evaluate(pane, u"document.body.innerHTML"_s).toString();
+}
+
+} // namespace
+
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void startsWithHelpPageThenIntroduction();
+    void treeClickWritesADrillPage();
+    void statusBarCountsSeconds();
+    void pageEventsCarryASnapshot();
+    void editsKeepBackslashesAndSkipMissingElements();
+    void refusesNavigationOutsideTheProgramFolder();
+    void tabChangeShowsTheMedalPage();
+
+private:
+    std::unique_ptr<TestWindow> m_app;
+    WebPane *m_pane = nullptr;
+};
+
+void TestEndToEnd::initTestCase()
+{
+    m_app = std::make_unique<TestWindow>();
+    m_pane = m_app->window.WebBrowser1;
+    m_app->window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_app->window));
+}
+
+void TestEndToEnd::startsWithHelpPageThenIntroduction()
+{
+    QSignalSpy loaded(m_pane, &QWebEngineView::loadFinished);
+    QSignalSpy applied(m_pane->bridge(), &PaneBridge::applied);
+    m_app->window.controller().start();
+
+    QVERIFY(loaded.wait(20000));
+    QVERIFY(loaded.first().first().toBool());
+    QVERIFY(m_pane->url().path().endsWith(u"/help.htm"_s));
+    QVERIFY(bodyOf(m_pane).contains(u"QuorvelV37.0"_s));
+    QCOMPARE(m_app->window.StatusBar1->text(), QString());
+
+    // Half a second later the introduction replaces the help page's body.
+    QVERIFY(applied.wait(10000));
+    const QString body = bodyOf(m_pane);
+    QVERIFY(body.contains(u"加减乘除"_s));
+    QVERIFY(body.contains(u"<br>"_s));
+    QVERIFY(!body.contains(u"\r"_s));
+}
+
+void TestEndToEnd::treeClickWritesADrillPage()
+{
+    TopicTreeWidget *tree = m_app->window.TreeView1;
+    QTreeWidgetItem *item = tree->itemForKey(u"q17"_s);
+    QVERIFY(item);
+    QCOMPARE(item->text(0), u"20以内加法"_s);
+
+    QSignalSpy applied(m_pane->bridge(), &PaneBridge::applied);
+    const QRect rect = tree->visualItemRect(item);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
+    QVERIFY(applied.wait(10000));
+
+    // Read the items back from the page itself.
+    const QJsonArray boxes =
+        QJsonDocument::fromJson(evaluate(m_pane, uR"(JSON.stringify(
+            [...document.querySelectorAll('input')].map(e => ({
+                name: e.name, type: e.type, tag: e.getAttribute('tag'), value: e.value}))))"_s)
+                                    .toString()
+                                    .toUtf8())
+            .array();
+    QCOMPARE(boxes.size(), 11);
+    const QString text = evaluate(m_pane, u"document.body.innerText"_s).toString();
+    static const QRegularExpression itemPattern(u"第(\\d+)题：(\\d+)\\+(\\d+)="_s);
+    int number = 0;
+    for (auto it = itemPattern.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        ++number;
+        QCOMPARE(m.captured(1).toInt(), number);
+        const QJsonObject box = boxes[number - 1].toObject();
+        QCOMPARE(box.value("name"_L1).toString(), u"answer"_s + QString::number(number));
+        QCOMPARE(box.value("type"_L1).toString(), u"text"_s);
+        const int sum = m.captured(2).toInt() + m.captured(3).toInt();
+        QCOMPARE(box.value("tag"_L1).toString(), QString::number(sum));
+        QVERIFY(sum >= 2 && sum <= 19);
+    }
+    QCOMPARE(number, 10);
+    const QJsonObject finish = boxes.last().toObject();
+    QCOMPARE(finish.value("name"_L1).toString(), u"finish"_s);
+    QCOMPARE(finish.value("type"_L1).toString(), u"button"_s);
+    QCOMPARE(finish.value("value"_L1).toString(), u"提交答案"_s);
+}
+
+void TestEndToEnd::statusBarCountsSeconds()
+{
+    // One second after the click the panel reads "1秒", never "0秒".
+    QTRY_COMPARE_WITH_TIMEOUT(m_app->window.StatusBar1->text(), u"1秒"_s, 3000);
+}
+
+void TestEndToEnd::pageEventsCarryASnapshot()
+{
+    QSignalSpy events(m_pane->bridge(), &PaneBridge::pageEvent);
+    evaluate(m_pane, u"document.getElementsByName('answer3')[0].value = '12';"
+                     u"document.getElementsByName('answer3')[0].click(); true"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(!events.isEmpty(), 5000);
+    const QList<QVariant> event = events.first();
+    QCOMPARE(event.at(0).toString(), u"click"_s);
+    QCOMPARE(event.at(1).toString(), u"answer3"_s);
+
+    const PageDocument document = PageDocument::fromJson(event.at(3).toJsonArray());
+    const PageElement *typed = document.find(u"answer3"_s);
+    QVERIFY(typed);
+    QCOMPARE(typed->value, u"12"_s);
+    QVERIFY(!typed->tag.isEmpty());
+    QVERIFY(document.find(u"finish"_s));
+    QCOMPARE(document.find(u"answer10"_s)->type, u"text"_s);
+}
+
+void TestEndToEnd::editsKeepBackslashesAndSkipMissingElements()
+{
+    QSignalSpy applied(m_pane->bridge(), &PaneBridge::applied);
+    m_pane->apply({DomEdit::insertHtmlAfter(u"no-such-box"_s, u"lost"_s),
+                   DomEdit::insertTextAfter(u"answer1"_s, u"(√)"_s),
+                   DomEdit::insertHtmlAfter(u"finish"_s, u"<img id=medal src=zimu\\jb.gif>"_s),
+                   DomEdit::setTag(u"answer2"_s, u"a\\b"_s),
+                   DomEdit::setValue(u"answer2"_s, u"7"_s)});
+    QVERIFY(applied.wait(5000));
+    QCOMPARE(evaluate(m_pane, u"document.getElementById('medal').getAttribute('src')"_s).toString(),
+             u"zimu\\jb.gif"_s);
+    QCOMPARE(evaluate(m_pane, u"document.getElementsByName('answer2')[0].getAttribute('tag')"_s)
+                 .toString(),
+             u"a\\b"_s);
+    QCOMPARE(evaluate(m_pane, u"document.getElementsByName('answer2')[0].value"_s).toString(),
+             u"7"_s);
+    const QString body = bodyOf(m_pane);
+    QVERIFY(body.contains(u"(√)"_s));
+    QVERIFY(!body.contains(u"lost"_s));
+}
+
+void TestEndToEnd::refusesNavigationOutsideTheProgramFolder()
+{
+    const QUrl before = m_pane->url();
+    auto *page = qobject_cast<GuardedPage *>(m_pane->page());
+    QVERIFY(page);
+    QSignalSpy refused(page, &GuardedPage::navigationRefused);
+    evaluate(m_pane, u"location.href = 'file:///etc/hostname'; true"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(refused.size(), 1, 5000);
+    QCOMPARE(refused.last().first().toUrl(), QUrl(u"file:///etc/hostname"_s));
+    evaluate(m_pane, u"location.href = 'https://example.org/'; true"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(refused.size(), 2, 5000);
+    QVERIFY(evaluate(m_pane, u"window.open('help.htm') === null"_s).toBool());
+    // Still the same document: the drill page is there.
+    QVERIFY(bodyOf(m_pane).contains(u"name=\"finish\""_s));
+    QCOMPARE(m_pane->url(), before);
+
+    const QString folder = m_app->programFolder;
+    QVERIFY(GuardedPage::isAllowed(QUrl::fromLocalFile(folder + u"/help.htm"_s), folder));
+    QVERIFY(GuardedPage::isAllowed(QUrl(u"qrc:/quorvel/pagebridge.js"_s), folder));
+    QVERIFY(!GuardedPage::isAllowed(QUrl::fromLocalFile(folder + u"/../secret.htm"_s), folder));
+    QVERIFY(!GuardedPage::isAllowed(QUrl::fromLocalFile(folder + u"x/help.htm"_s), folder));
+    QVERIFY(!GuardedPage::isAllowed(QUrl(u"http://127.0.0.1/"_s), folder));
+    QVERIFY(!GuardedPage::isAllowed(QUrl(u"data:text/html,hi"_s), folder));
+}
+
+void TestEndToEnd::tabChangeShowsTheMedalPage()
+{
+    QSignalSpy applied(m_pane->bridge(), &PaneBridge::applied);
+    m_app->window.TabStrip1->setCurrentIndex(8);
+    QVERIFY(applied.wait(20000));
+    QVERIFY(m_pane->url().path().endsWith(u"/help.htm"_s));
+    QCOMPARE(bodyOf(m_pane), u"每当你得到一个100分的时候，就会得到一块奖牌。<br>"_s);
+    QVERIFY(m_app->window.TreeView1->itemForKey(u"q8888705"_s));
+}
+
+QUORVEL_WEB_TEST_MAIN(TestEndToEnd)
+#include "tst_endtoend.moc"
