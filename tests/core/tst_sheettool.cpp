@@ -1,0 +1,169 @@
+// quorvel-sheet as a teacher runs it: exact pages for every four-operation
+// node, the same page for the same seed, and clear refusals of bad input.
+#include "app/core/catalogue.h"
+#include "app/core/recordingview.h"
+#include "app/core/maincontroller.h"
+#include "content/programfiles.h"
+#include "page/randomsource.h"
+#include "page/settingsstore.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using namespace quorvel;
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run sheet(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(QUORVEL_TEST_BIN_DIR "/quorvel-sheet"), arguments);
+    Run run;
+    if (!process.waitForFinished(30000))
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+} // namespace
+
+class TestSheetTool : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void printsTheWindowsPageForEveryDrillNode_data();
+    void printsTheWindowsPageForEveryDrillNode();
+    void optionsShapeThePage();
+    void refusesBadInput_data();
+    void refusesBadInput();
+    void standaloneIsAPrintableDocument();
+};
+
+void TestSheetTool::printsTheWindowsPageForEveryDrillNode_data()
+{
+    QTest::addColumn<QString>("tab");
+    QTest::addColumn<QString>("key");
+    DiskProgramFiles files(DiskProgramFiles::locate(QStringLiteral(QUORVEL_TEST_BIN_DIR)));
+    for (const QString tab : {u"T1"_s, u"T3"_s}) {
+        TopicTree tree;
+        CatalogueBuilder(files).buildTab(catalogue::captionOfKey(tab), tree);
+        for (const TopicNode &node : tree.nodes()) {
+            const QChar family = node.tag.front();
+            if (family == u'+' || family == u'-' || family == u'×' || family == u'÷')
+                QTest::addRow("%s %s", qPrintable(tab), qPrintable(node.key)) << tab << node.key;
+        }
+    }
+}
+
+void TestSheetTool::printsTheWindowsPageForEveryDrillNode()
+{
+    QFETCH(QString, tab);
+    QFETCH(QString, key);
+    const Run run = sheet({u"--tab"_s, tab, u"--key"_s, key, u"--seed"_s, u"11"_s});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, u"front: WebBrowser1\n"_s);
+
+    // The same page the window writes for the same click and draws.
+    RecordingView view;
+    DiskProgramFiles files(DiskProgramFiles::locate(QStringLiteral(QUORVEL_TEST_BIN_DIR)));
+    MemorySettingsStore settings;
+    SeededRandom random(11);
+    MainWindowController controller(view, files, settings, random);
+    const auto &tabs = catalogue::tabs();
+    for (int i = 0; i < tabs.size(); ++i)
+        if (tabs[i].key == tab)
+            controller.selectTab(i);
+    controller.nodeClicked(key);
+    QCOMPARE(run.out, view.main.body);
+    QVERIFY(!run.out.isEmpty());
+}
+
+void TestSheetTool::optionsShapeThePage()
+{
+    const QStringList base = {u"--tab"_s, u"T1"_s, u"--key"_s, u"q13"_s, u"--seed"_s, u"5"_s};
+    const Run first = sheet(base);
+    QCOMPARE(sheet(base).out, first.out);
+    QVERIFY(sheet({u"--tab"_s, u"T1"_s, u"--key"_s, u"q13"_s, u"--seed"_s, u"6"_s}).out !=
+            first.out);
+
+    static const QRegularExpression box(u"name=answer\\d+ "_s);
+    QCOMPARE(sheet(base + QStringList{u"--items"_s, u"50"_s}).out.count(box), 50);
+    // Ten-ranges cannot fill 50 items.
+    QCOMPARE(sheet({u"--tab"_s, u"T1"_s, u"--key"_s, u"q11"_s, u"--items"_s, u"50"_s}).out.count(box),
+             20);
+    QVERIFY(sheet(base + QStringList{u"--mode"_s, u"column"_s}).out.contains(u"---------<br>"_s));
+    QVERIFY(sheet(base + QStringList{u"--mode"_s, u"inequality"_s}).out.contains(u"name=Qanswer1 "_s));
+
+    static const QRegularExpression fourPlaces(u"÷\\d+\\.\\d{3}[1-9]="_s);
+    QVERIFY(fourPlaces.match(sheet({u"--tab"_s, u"T3"_s, u"--key"_s, u"q46"_s, u"--places"_s,
+                                    u"4"_s, u"--items"_s, u"20"_s})
+                                 .out)
+                .hasMatch());
+
+    // A group header writes its note; a group of another family keeps the pane.
+    QVERIFY(sheet({u"--tab"_s, u"T1"_s, u"--key"_s, u"q3"_s}).out == u"乘法题!"_s);
+    const Run kept = sheet({u"--tab"_s, u"T9"_s, u"--key"_s, u"q8888700"_s});
+    QCOMPARE(kept.exitCode, 0);
+    QVERIFY(kept.out.isEmpty());
+    QVERIFY(kept.err.contains(u"keeps its page"_s));
+}
+
+void TestSheetTool::refusesBadInput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unknown tab") << QStringList{u"--tab"_s, u"T17"_s, u"--key"_s, u"q1"_s}
+                                 << u"unknown tab"_s;
+    QTest::newRow("no tab") << QStringList{u"--key"_s, u"q1"_s} << u"unknown tab"_s;
+    QTest::newRow("unknown key") << QStringList{u"--tab"_s, u"T1"_s, u"--key"_s, u"q99"_s}
+                                 << u"no node q99"_s;
+    QTest::newRow("key of another tab")
+        << QStringList{u"--tab"_s, u"T1"_s, u"--key"_s, u"q7"_s} << u"no node q7"_s;
+    QTest::newRow("items") << QStringList{u"--tab"_s, u"T1"_s, u"--key"_s, u"q17"_s, u"--items"_s, u"30"_s}
+                           << u"--items"_s;
+    QTest::newRow("places") << QStringList{u"--tab"_s, u"T3"_s, u"--key"_s, u"q41"_s, u"--places"_s, u"5"_s}
+                            << u"--places"_s;
+    QTest::newRow("mode") << QStringList{u"--tab"_s, u"T1"_s, u"--key"_s, u"q17"_s, u"--mode"_s, u"wide"_s}
+                          << u"--mode"_s;
+    QTest::newRow("seed") << QStringList{u"--tab"_s, u"T1"_s, u"--key"_s, u"q17"_s, u"--seed"_s, u"-x"_s}
+                          << u"--seed"_s;
+    QTest::newRow("unknown option") << QStringList{u"--tab"_s, u"T1"_s, u"--colour"_s}
+                                    << u"colour"_s;
+}
+
+void TestSheetTool::refusesBadInput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const Run run = sheet(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+}
+
+void TestSheetTool::standaloneIsAPrintableDocument()
+{
+    const Run run = sheet({u"--tab"_s, u"T1"_s, u"--key"_s, u"q17"_s, u"--standalone"_s,
+                           u"--seed"_s, u"3"_s});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.startsWith(u"<!DOCTYPE html>"_s));
+    QVERIFY(run.out.contains(u".button"_s)); // the program's style sheet
+    QVERIFY(run.out.contains(u"<base href=\"file://"_s));
+    QVERIFY(run.out.contains(u"第10题："_s));
+    QVERIFY(run.out.trimmed().endsWith(u"</html>"_s));
+}
+
+QTEST_GUILESS_MAIN(TestSheetTool)
+#include "tst_sheettool.moc"

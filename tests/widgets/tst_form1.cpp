@@ -1,0 +1,194 @@
+// The main window's widgets offscreen: the tool bar, the tab strip, the
+// tree's click rules and the layout at any size.
+#include "app/shell/topictreewidget.h"
+#include "app/shell/webpane.h"
+#include "testwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTest>
+#include <QToolBar>
+
+using namespace Qt::StringLiterals;
+using namespace quorvel;
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void captionAndSize();
+    void toolbarButtons_data();
+    void toolbarButtons();
+    void displayModeGroup();
+    void sixteenTabsInOrder();
+    void treeClicksCountOnlyFromTheUser();
+    void treeRefusesEditing();
+    void layoutSurvivesATinyWindow();
+
+private:
+    std::unique_ptr<TestWindow> m_app;
+};
+
+void TestForm1::initTestCase()
+{
+    m_app = std::make_unique<TestWindow>();
+    m_app->window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_app->window));
+    m_app->window.controller().start();
+}
+
+void TestForm1::captionAndSize()
+{
+    QCOMPARE(m_app->window.windowTitle(), u"QuorvelV37.0"_s);
+    QCOMPARE(m_app->window.size(), QSize(739, 518));
+    QCOMPARE(m_app->window.TreeView1->width(), 209);
+}
+
+void TestForm1::toolbarButtons_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("tooltip");
+    QTest::newRow("w1") << u"w1"_s << u"密码"_s << u"修改密码，高级用户登陆"_s;
+    QTest::newRow("w2") << u"w2"_s << u"选项"_s << u"选择出题数量"_s;
+    QTest::newRow("w3") << u"w3"_s << u"帮助"_s << u"帮助文本"_s;
+    QTest::newRow("w6") << u"w6"_s << u"普通"_s << u"普通整数运算"_s;
+    QTest::newRow("w7") << u"w7"_s << u"竖式"_s << u"竖式整数运算"_s;
+    QTest::newRow("w8") << u"w8"_s << u"最大"_s
+                        << u"不等式运算，在文本框里添入使不等式成立的最大整数"_s;
+    QTest::newRow("w9") << u"w9"_s << u"成绩"_s << u"成绩展示"_s;
+    QTest::newRow("w11") << u"w11"_s << u"登陆"_s << u"以高级用户身份登陆，可以查看答案"_s;
+    QTest::newRow("w12") << u"w12"_s << u"打印"_s << u"打印"_s;
+}
+
+void TestForm1::toolbarButtons()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, caption);
+    QFETCH(QString, tooltip);
+    QAction *action = m_app->window.toolbarAction(key);
+    QVERIFY(action);
+    QCOMPARE(action->text(), caption);
+    QCOMPARE(action->toolTip(), tooltip);
+    QVERIFY(!action->icon().isNull());
+
+    // Left to right: the buttons in this order, with two separators.
+    QStringList order;
+    for (QAction *a : m_app->window.Toolbar1->actions())
+        order.append(a->isSeparator() ? u"|"_s : a->objectName());
+    QCOMPARE(order, (QStringList{u"w1"_s, u"w2"_s, u"w3"_s, u"|"_s, u"w6"_s, u"w7"_s, u"w8"_s,
+                                 u"|"_s, u"w9"_s, u"w11"_s, u"w12"_s}));
+}
+
+void TestForm1::displayModeGroup()
+{
+    Form1 &w = m_app->window;
+    QCOMPARE(w.displayMode(), DisplayMode::Horizontal);
+    QVERIFY(w.toolbarAction(u"w6"_s)->isChecked());
+    w.toolbarAction(u"w7"_s)->trigger();
+    QCOMPARE(w.displayMode(), DisplayMode::Column);
+    QVERIFY(!w.toolbarAction(u"w6"_s)->isChecked());
+    w.toolbarAction(u"w8"_s)->trigger();
+    QCOMPARE(w.displayMode(), DisplayMode::Inequality);
+    QVERIFY(!w.toolbarAction(u"w7"_s)->isChecked());
+    w.toolbarAction(u"w8"_s)->trigger(); // pressing the pressed one keeps it pressed
+    QVERIFY(w.toolbarAction(u"w8"_s)->isChecked());
+    w.toolbarAction(u"w6"_s)->trigger();
+    QCOMPARE(w.displayMode(), DisplayMode::Horizontal);
+}
+
+void TestForm1::sixteenTabsInOrder()
+{
+    QTabBar *tabs = m_app->window.TabStrip1;
+    QCOMPARE(tabs->count(), 16);
+    QCOMPARE(tabs->currentIndex(), 0);
+    const QStringList captions = {u"加减乘除"_s, u"时间转换"_s, u"小数计算"_s, u"规律运算"_s,
+                                  u"分数和比例"_s, u"基础概念"_s, u"同步教学"_s, u"四则运算"_s,
+                                  u"约数和倍数"_s, u"数学游戏"_s, u"应用题"_s, u"智力题"_s,
+                                  u"讲座和故事"_s, u"各年级试卷"_s, u"学习奥数"_s, u"奥数试卷"_s};
+    for (int i = 0; i < 16; ++i) {
+        QCOMPARE(tabs->tabText(i), captions[i]);
+        QCOMPARE(tabs->tabData(i).toString(), u"T"_s + QString::number(i + 1));
+    }
+}
+
+void TestForm1::treeClicksCountOnlyFromTheUser()
+{
+    TopicTreeWidget *tree = m_app->window.TreeView1;
+    QSignalSpy clicks(tree, &TopicTreeWidget::nodeClicked);
+
+    // Selected at start-up from code: not a click.
+    QCOMPARE(TopicTreeWidget::keyOf(tree->currentItem()), u"q1"_s);
+    tree->selectKey(u"q13"_s);
+    QVERIFY(clicks.isEmpty());
+
+    // Another node by mouse: one click.
+    QTreeWidgetItem *item = tree->itemForKey(u"q12"_s);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
+    QCOMPARE(clicks.size(), 1);
+    QCOMPARE(clicks.last().first().toString(), u"q12"_s);
+    QCOMPARE(m_app->window.controller().selectedKey(), u"q12"_s);
+
+    // The same node again: a click again (a fresh page).
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
+    QCOMPARE(clicks.size(), 2);
+
+    // By keys: the next node.
+    tree->setFocus();
+    QTest::keyClick(tree, Qt::Key_Down);
+    QCOMPARE(clicks.size(), 3);
+    QCOMPARE(clicks.last().first().toString(), u"q13"_s);
+}
+
+void TestForm1::treeRefusesEditing()
+{
+    TopicTreeWidget *tree = m_app->window.TreeView1;
+    QTreeWidgetItem *item = tree->itemForKey(u"q11"_s);
+    tree->setCurrentItem(item);
+    tree->editItem(item);
+    QTest::keyClick(tree, Qt::Key_F2);
+    QCOMPARE(item->text(0), u"10以内加法"_s);
+    QVERIFY(!tree->isPersistentEditorOpen(item));
+    QCOMPARE(tree->editTriggers(), QAbstractItemView::NoEditTriggers);
+}
+
+void TestForm1::layoutSurvivesATinyWindow()
+{
+    Form1 &w = m_app->window;
+    const QRect paneBefore = w.WebBrowser1->parentWidget()->geometry();
+    QVERIFY(paneBefore.width() > 300);
+    // The three panes share one rectangle; the one brought to front fills it.
+    for (PaneId id : {PaneId::Second, PaneId::Clock, PaneId::Main}) {
+        w.bringToFront(id);
+        QCOMPARE(w.frontPane(), id);
+        QApplication::processEvents();
+    }
+    QCOMPARE(w.WebBrowser1->geometry(), QRect(QPoint(0, 0), paneBefore.size()));
+    w.bringToFront(PaneId::Clock);
+    QCOMPARE(w.Picture2->geometry(), QRect(QPoint(0, 0), paneBefore.size()));
+    w.bringToFront(PaneId::Main);
+
+    w.resize(1, 1);
+    QApplication::processEvents();
+    for (QWidget *child : w.centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        QVERIFY(child->width() >= 0);
+        QVERIFY(child->height() >= 0);
+    }
+
+    w.resize(739, 518);
+    QApplication::processEvents();
+    QCOMPARE(w.WebBrowser1->parentWidget()->geometry(), paneBefore);
+    // The pane sits right of the tree, 5 pixels apart.
+    QCOMPARE(w.WebBrowser1->parentWidget()->x(), w.TreeView1->x() + 209 + 5);
+    QCOMPARE(w.WebBrowser1->parentWidget()->y(), w.TreeView1->y());
+    QCOMPARE(w.WebBrowser1->parentWidget()->height(), w.TreeView1->height());
+}
+
+QUORVEL_WEB_TEST_MAIN(TestForm1)
+#include "tst_form1.moc"
