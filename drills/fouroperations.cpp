@@ -36,25 +36,40 @@ bool passesRangeTest(QChar family, int range, int a, int b)
     const bool twoDigitsEach = digitCount(a) >= 2 && digitCount(b) >= 2;
     if (family == u'×') {
         switch (range) {
-        case 81: return lengths == 1;
-        case 100: return lengths == 2;
-        case 250: return p >= 100 && lengths == 2;
-        case 251: return p >= 100 && lengths == 4;
-        case 500: return p >= 250 && lengths == 2;
-        case 501: return p >= 250 && lengths == 4;
-        case 1000: return p >= 500 && lengths >= 4;
-        case 5000: return p >= 1000 && twoDigitsEach;
-        case 10000: return p >= 5000 && twoDigitsEach;
+        case 81:
+            return lengths == 1;
+        case 100:
+            return lengths == 2;
+        case 250:
+            return p >= 100 && lengths == 2;
+        case 251:
+            return p >= 100 && lengths == 4;
+        case 500:
+            return p >= 250 && lengths == 2;
+        case 501:
+            return p >= 250 && lengths == 4;
+        case 1000:
+            return p >= 500 && lengths >= 4;
+        case 5000:
+            return p >= 1000 && twoDigitsEach;
+        case 10000:
+            return p >= 5000 && twoDigitsEach;
         }
         return false;
     }
     switch (range) {
-    case 81: return lengths == 1;
-    case 100: return p >= 50;
-    case 500: return p >= 100;
-    case 1000: return p >= 500;
-    case 5000: return p >= 1000;
-    case 10000: return p >= 5000;
+    case 81:
+        return lengths == 1;
+    case 100:
+        return p >= 50;
+    case 500:
+        return p >= 100;
+    case 1000:
+        return p >= 500;
+    case 5000:
+        return p >= 1000;
+    case 10000:
+        return p >= 5000;
     }
     return false;
 }
@@ -67,8 +82,8 @@ struct FirstDraw
     int start;
 };
 constexpr FirstDraw firstDraws[] = {
-    {20, 10, 10}, {50, 30, 20}, {100, 50, 50}, {500, 400, 100},
-    {1000, 500, 500}, {5000, 4000, 1000},
+    {20, 10, 10},    {50, 30, 20},     {100, 50, 50},
+    {500, 400, 100}, {1000, 500, 500}, {5000, 4000, 1000},
 };
 
 } // namespace
@@ -166,14 +181,12 @@ QString FourOperationDrill::addSubItem(const DrillRequest &request, int item, Pa
 
     if (request.decimal) {
         if (addition)
-            return page::horizontalItem(item,
-                                        numberText(decimalSecond) + u'+' +
-                                            numberText(decimalResult) + u'=',
-                                        numberText(decimalFirst));
-        return page::horizontalItem(item,
-                                    numberText(decimalFirst) + u'-' +
-                                        numberText(decimalSecond) + u'=',
-                                    numberText(decimalResult));
+            return page::horizontalItem(
+                item, numberText(decimalSecond) + u'+' + numberText(decimalResult) + u'=',
+                numberText(decimalFirst));
+        return page::horizontalItem(
+            item, numberText(decimalFirst) + u'-' + numberText(decimalSecond) + u'=',
+            numberText(decimalResult));
     }
 
     switch (request.mode) {
@@ -249,14 +262,13 @@ FourOperationDrill::Page FourOperationDrill::page(const DrillRequest &request)
             if (request.decimal) {
                 drawOneDecimalPlace(pair.a, pair.b);
                 decimalResult = decimalSecond * decimalFirst;
-                text += page::horizontalItem(item,
-                                             numberText(decimalFirst) + u'×' +
-                                                 numberText(decimalSecond) + u'=',
-                                             numberText(decimalResult));
-            } else {
                 text += page::horizontalItem(
-                    item, numberText(pair.a) + u'×' + numberText(pair.b) + u'=',
-                    numberText(product));
+                    item, numberText(decimalFirst) + u'×' + numberText(decimalSecond) + u'=',
+                    numberText(decimalResult));
+            } else {
+                text += page::horizontalItem(item,
+                                             numberText(pair.a) + u'×' + numberText(pair.b) + u'=',
+                                             numberText(product));
             }
             continue;
         }
@@ -265,14 +277,12 @@ FourOperationDrill::Page FourOperationDrill::page(const DrillRequest &request)
         // on the decimal tab.
         xiaoshujisuanCheng(pair.a, pair.b, request.decimalPlaces);
         if (request.decimal)
-            text += page::horizontalItem(item,
-                                         numberText(decimalResult) + u'÷' +
-                                             numberText(decimalSecond) + u'=',
-                                         numberText(decimalFirst));
+            text += page::horizontalItem(
+                item, numberText(decimalResult) + u'÷' + numberText(decimalSecond) + u'=',
+                numberText(decimalFirst));
         else
             text += page::horizontalItem(
-                item, numberText(product) + u'÷' + numberText(pair.b) + u'=',
-                numberText(pair.a));
+                item, numberText(product) + u'÷' + numberText(pair.b) + u'=', numberText(pair.a));
     }
     return {text + page::submitLine(), items};
 }

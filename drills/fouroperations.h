@@ -10,7 +10,8 @@ namespace quorvel {
 
 class RandomSource;
 
-enum class DisplayMode {
+enum class DisplayMode
+{
     Horizontal, // "普通"
     Column,     // "竖式"
     Inequality, // "最大": the largest whole number keeping an inequality true
@@ -18,11 +19,11 @@ enum class DisplayMode {
 
 struct DrillRequest
 {
-    QChar family;       // '+', '-', u'×' or u'÷'
-    int range = 0;      // the node's tag number: 10, 20, ... or 81, 251, 501 ...
-    int itemCount = 10; // items on the page
-    bool decimal = false;   // the decimal tab is selected
-    int decimalPlaces = 1;  // places of decimal division, 1 to 4
+    QChar family;          // '+', '-', u'×' or u'÷'
+    int range = 0;         // the node's tag number: 10, 20, ... or 81, 251, 501 ...
+    int itemCount = 10;    // items on the page
+    bool decimal = false;  // the decimal tab is selected
+    int decimalPlaces = 1; // places of decimal division, 1 to 4
     DisplayMode mode = DisplayMode::Horizontal;
 };
 

@@ -9,7 +9,8 @@ namespace quorvel {
 
 struct DomEdit
 {
-    enum class Kind {
+    enum class Kind
+    {
         SetBody,         // body.innerHTML = text
         InsertTextAfter, // element.insertAdjacentText("afterend", text)
         InsertHtmlAfter, // element.insertAdjacentHTML("afterend", text)
@@ -25,12 +26,27 @@ struct DomEdit
     bool flag = false;
 
     static DomEdit setBody(const QString &html) { return {Kind::SetBody, {}, html, false}; }
-    static DomEdit insertTextAfter(const QString &t, const QString &s) { return {Kind::InsertTextAfter, t, s, false}; }
-    static DomEdit insertHtmlAfter(const QString &t, const QString &h) { return {Kind::InsertHtmlAfter, t, h, false}; }
-    static DomEdit setInnerHtml(const QString &t, const QString &h) { return {Kind::SetInnerHtml, t, h, false}; }
-    static DomEdit setValue(const QString &t, const QString &v) { return {Kind::SetValue, t, v, false}; }
+    static DomEdit insertTextAfter(const QString &t, const QString &s)
+    {
+        return {Kind::InsertTextAfter, t, s, false};
+    }
+    static DomEdit insertHtmlAfter(const QString &t, const QString &h)
+    {
+        return {Kind::InsertHtmlAfter, t, h, false};
+    }
+    static DomEdit setInnerHtml(const QString &t, const QString &h)
+    {
+        return {Kind::SetInnerHtml, t, h, false};
+    }
+    static DomEdit setValue(const QString &t, const QString &v)
+    {
+        return {Kind::SetValue, t, v, false};
+    }
     static DomEdit setChecked(const QString &t, bool on) { return {Kind::SetChecked, t, {}, on}; }
-    static DomEdit setTag(const QString &t, const QString &v) { return {Kind::SetTag, t, v, false}; }
+    static DomEdit setTag(const QString &t, const QString &v)
+    {
+        return {Kind::SetTag, t, v, false};
+    }
 
     bool operator==(const DomEdit &) const = default;
 };

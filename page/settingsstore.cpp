@@ -2,8 +2,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -59,8 +59,7 @@ FileSettingsStore::FileSettingsStore(QString filePath) : m_filePath(std::move(fi
 
 QString FileSettingsStore::defaultFilePath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
-           "/settings.ini"_L1;
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + "/settings.ini"_L1;
 }
 
 void FileSettingsStore::load()

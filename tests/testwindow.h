@@ -40,11 +40,11 @@ inline void prepareOffscreenWebEnvironment()
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
-#define QUORVEL_WEB_TEST_MAIN(TestObject)                                                      \
-    int main(int argc, char *argv[])                                                           \
-    {                                                                                          \
-        prepareOffscreenWebEnvironment();                                                      \
-        QApplication app(argc, argv);                                                          \
-        TestObject test;                                                                       \
-        return QTest::qExec(&test, argc, argv);                                                \
+#define QUORVEL_WEB_TEST_MAIN(TestObject)                                                          \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        prepareOffscreenWebEnvironment();                                                          \
+        QApplication app(argc, argv);                                                              \
+        TestObject test;                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }

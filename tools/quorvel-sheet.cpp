@@ -42,9 +42,12 @@ void printLine(FILE *stream, const QString &text)
 const char *paneName(PaneId id)
 {
     switch (id) {
-    case PaneId::Main: return "WebBrowser1";
-    case PaneId::Second: return "WebBrowser2";
-    case PaneId::Clock: return "Picture2";
+    case PaneId::Main:
+        return "WebBrowser1";
+    case PaneId::Second:
+        return "WebBrowser2";
+    case PaneId::Clock:
+        return "Picture2";
     }
     return "";
 }
@@ -53,8 +56,10 @@ const char *paneName(PaneId id)
 // style sheet and finds its pictures in the program folder.
 QString standaloneDocument(const ProgramFiles &files, const QString &page)
 {
-    QString document = files.readText(u"help.htm"_s).value_or(
-        u"<!DOCTYPE html><html><head><meta charset=\"utf-8\"></head><body></body></html>"_s);
+    QString document =
+        files.readText(u"help.htm"_s)
+            .value_or(
+                u"<!DOCTYPE html><html><head><meta charset=\"utf-8\"></head><body></body></html>"_s);
     const QString base = u"<base href=\""_s +
                          QUrl::fromLocalFile(files.absolutePath({}) + u'/').toString() + u"\">"_s;
     const qsizetype head = document.indexOf("<head>"_L1, 0, Qt::CaseInsensitive);
@@ -82,11 +87,11 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     const QCommandLineOption tabOption(u"tab"_s, u"Tab key, T1 to T16."_s, u"key"_s);
     const QCommandLineOption keyOption(u"key"_s, u"Node key, such as q17."_s, u"key"_s);
-    const QCommandLineOption itemsOption(u"items"_s, u"Items per page: 10, 20 or 50."_s,
-                                         u"count"_s, u"10"_s);
+    const QCommandLineOption itemsOption(u"items"_s, u"Items per page: 10, 20 or 50."_s, u"count"_s,
+                                         u"10"_s);
     const QCommandLineOption seedOption(u"seed"_s, u"Seed of the random draws."_s, u"n"_s);
-    const QCommandLineOption modeOption(u"mode"_s, u"normal, column or inequality."_s,
-                                        u"mode"_s, u"normal"_s);
+    const QCommandLineOption modeOption(u"mode"_s, u"normal, column or inequality."_s, u"mode"_s,
+                                        u"normal"_s);
     const QCommandLineOption placesOption(u"places"_s, u"Decimal places, 1 to 4."_s, u"n"_s,
                                           u"1"_s);
     const QCommandLineOption standaloneOption(u"standalone"_s,
@@ -162,17 +167,18 @@ int main(int argc, char *argv[])
     for (const QString &path : std::as_const(view.second.navigations))
         printLine(stderr, u"navigate WebBrowser2: "_s + path);
 
-    const bool wrote = std::any_of(view.main.edits.cbegin(), view.main.edits.cend(),
-                                   [](const DomEdit &e) { return e.kind == DomEdit::Kind::SetBody; });
+    const bool wrote =
+        std::any_of(view.main.edits.cbegin(), view.main.edits.cend(),
+                    [](const DomEdit &e) { return e.kind == DomEdit::Kind::SetBody; });
     if (!wrote) {
         printLine(stderr, u"WebBrowser1 keeps its page"_s);
         return 0;
     }
     // The page exactly as written, with no line end added.
-    const QByteArray page = (parser.isSet(standaloneOption)
-                                 ? standaloneDocument(files, view.main.body)
-                                 : view.main.body)
-                                .toUtf8();
+    const QByteArray page =
+        (parser.isSet(standaloneOption) ? standaloneDocument(files, view.main.body)
+                                        : view.main.body)
+            .toUtf8();
     std::fwrite(page.constData(), 1, size_t(page.size()), stdout);
     return 0;
 }

@@ -28,8 +28,8 @@ std::optional<WindowLayout> computeLayout(const LayoutInput &in)
     out.tabStrip.left = 2;
     out.tabStrip.top = in.toolbarHeight + 3;
     // One fifth of the tool bar height is left between tab strip and status bar.
-    out.tabStrip.height = atLeastZero(
-        int(std::lround(in.innerHeight - in.toolbarHeight * 1.2 - in.statusBarHeight)));
+    out.tabStrip.height =
+        atLeastZero(int(std::lround(in.innerHeight - in.toolbarHeight * 1.2 - in.statusBarHeight)));
 
     const Box client = tabStripClientArea(out.tabStrip, in.tabRowHeight);
     out.tree.left = client.left + 1;

@@ -29,8 +29,7 @@ void MainWindowController::setHandler(Route route, RouteHandler handler)
 QString MainWindowController::tabCaption() const
 {
     const auto &tabs = catalogue::tabs();
-    return m_currentTab >= 0 && m_currentTab < tabs.size() ? tabs[m_currentTab].caption
-                                                            : QString();
+    return m_currentTab >= 0 && m_currentTab < tabs.size() ? tabs[m_currentTab].caption : QString();
 }
 
 void MainWindowController::start()

@@ -24,14 +24,14 @@ class SettingsStore;
 // The members of the main window that several subsystems read and write.
 struct Form1State
 {
-    int defaultTiCount = 10;       // items per page: 10, 20 or 50
-    int YouXiMiao = 5;             // memory-game seconds: 3, 5 or 8
-    int XiaoShuWeiShu = 1;         // decimal places of decimal division, 1 to 4
-    QString Password;              // typed at the last successful login
-    QString PassWordOld;           // the stored answer password
-    int elapsedSeconds = 0;        // seconds since the page was composed
-    bool pageGradable = false;     // the page on screen may still be graded
-    int pageItemCount = 0;         // items of the page on screen
+    int defaultTiCount = 10;   // items per page: 10, 20 or 50
+    int YouXiMiao = 5;         // memory-game seconds: 3, 5 or 8
+    int XiaoShuWeiShu = 1;     // decimal places of decimal division, 1 to 4
+    QString Password;          // typed at the last successful login
+    QString PassWordOld;       // the stored answer password
+    int elapsedSeconds = 0;    // seconds since the page was composed
+    bool pageGradable = false; // the page on screen may still be graded
+    int pageItemCount = 0;     // items of the page on screen
     int levelGameMilliseconds = 9000;
     QString levelGameKind = QStringLiteral("000"); // "000": no level game running
     bool choiceCorrect = false;
@@ -45,8 +45,8 @@ struct NodeDispatch
     const TopicNode &node;
     QChar family;
     int number = 0;
-    QString pageText;   // what the main pane shows afterwards
-    int pageItems = 0;  // the items of that page, for the grader
+    QString pageText;  // what the main pane shows afterwards
+    int pageItems = 0; // the items of that page, for the grader
 };
 
 class MainWindowController

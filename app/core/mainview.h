@@ -36,20 +36,22 @@ public:
     virtual int interval() const = 0;
 };
 
-enum class PaneId {
+enum class PaneId
+{
     Main,   // WebBrowser1: generated pages
     Second, // WebBrowser2: file pages
     Clock,  // Picture2: the teaching clock
 };
 
 // Timer1 ... Timer6 of the window.
-enum class TimerId {
-    PageSeconds = 1,    // Timer1
-    MemoryGame = 2,     // Timer2
-    Introduction = 3,   // Timer3
-    ClockTick = 4,      // Timer4
-    LevelQuestion = 5,  // Timer5
-    LevelSeconds = 6,   // Timer6
+enum class TimerId
+{
+    PageSeconds = 1,   // Timer1
+    MemoryGame = 2,    // Timer2
+    Introduction = 3,  // Timer3
+    ClockTick = 4,     // Timer4
+    LevelQuestion = 5, // Timer5
+    LevelSeconds = 6,  // Timer6
 };
 
 class MainView

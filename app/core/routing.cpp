@@ -105,8 +105,8 @@ Route hashRoute(int n)
         return Route::OlympiadExplanations;
     if (between(n, 668781, 668785))
         return Route::TrueFalseSheets;
-    if (between(n, 129900, 129925) || between(n, 229900, 229910) ||
-        between(n, 329900, 329905) || between(n, 429900, 429906))
+    if (between(n, 129900, 129925) || between(n, 229900, 229910) || between(n, 329900, 329905) ||
+        between(n, 429900, 429906))
         return Route::OlympiadTopicLessons;
     if (between(n, 1001, 1008))
         return Route::Lectures;
@@ -160,8 +160,8 @@ Route routeFor(QChar family, int n)
     if (family == u'-')
         return Route::SubtractionDrill;
     if (family == u'×')
-        return (n == 81 || n == 100 || n == 250 || n == 251 || n == 500 || n == 501 ||
-                n == 1000 || n == 5000 || n == 10000)
+        return (n == 81 || n == 100 || n == 250 || n == 251 || n == 500 || n == 501 || n == 1000 ||
+                n == 5000 || n == 10000)
                    ? Route::MultiplicationDrill
                    : Route::None;
     if (family == u'÷')

@@ -8,7 +8,8 @@
 
 namespace quorvel {
 
-enum class Route {
+enum class Route
+{
     None,
     // "+", "-", "×", "÷"
     AdditionDrill,

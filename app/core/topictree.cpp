@@ -23,8 +23,8 @@ bool TopicTree::add(const TopicNode &node)
 bool TopicTree::add(const QString &key, const QString &caption, const QString &parentKey,
                     const QString &tag, NodeIcon icon)
 {
-    return add(TopicNode{key, caption, parentKey, tag,
-                         parentKey.isEmpty() ? NodeIcon::Group : icon});
+    return add(
+        TopicNode{key, caption, parentKey, tag, parentKey.isEmpty() ? NodeIcon::Group : icon});
 }
 
 void TopicTree::expand(const QString &key)

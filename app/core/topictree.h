@@ -9,7 +9,8 @@
 
 namespace quorvel {
 
-enum class NodeIcon {
+enum class NodeIcon
+{
     Topic, // icon 1, icon 2 while selected
     Group, // icon 4 both ways: top-level groups and marked sub-groups
 };

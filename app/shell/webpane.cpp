@@ -47,8 +47,8 @@ bool GuardedPage::isAllowed(const QUrl &url, const QString &programFolder)
         return false;
     // Resolve "..", links and the like before comparing folders.
     const QFileInfo target(url.toLocalFile());
-    QString path = target.exists() ? target.canonicalFilePath()
-                                   : QDir::cleanPath(target.absoluteFilePath());
+    QString path =
+        target.exists() ? target.canonicalFilePath() : QDir::cleanPath(target.absoluteFilePath());
     const QString root = QFileInfo(programFolder).canonicalFilePath();
     if (root.isEmpty())
         return false;

@@ -34,7 +34,10 @@ int countItems(const QString &page)
 
 struct Fixture
 {
-    explicit Fixture(quint64 seed = 7) : random(seed) { files.addFile(u"help.htm"_s, "<html><body></body></html>"); }
+    explicit Fixture(quint64 seed = 7) : random(seed)
+    {
+        files.addFile(u"help.htm"_s, "<html><body></body></html>");
+    }
 
     MainWindowController &make()
     {
@@ -337,9 +340,8 @@ void TestMainController::handlerThatLoadsAFileKeepsItShown()
 {
     Fixture f;
     MainWindowController &c = f.make();
-    c.setHandler(Route::QuestionBank, [&](NodeDispatch &) {
-        c.navigatePane(PaneId::Main, u"help.htm"_s);
-    });
+    c.setHandler(Route::QuestionBank,
+                 [&](NodeDispatch &) { c.navigatePane(PaneId::Main, u"help.htm"_s); });
     c.setHandler(Route::GameFilePage, [&](NodeDispatch &) {
         f.view.bringToFront(PaneId::Second);
         c.navigatePane(PaneId::Second, u"flash/game.htm"_s);
@@ -366,7 +368,8 @@ void TestMainController::tabChangeRebuildsAndShowsMedals()
 {
     Fixture f;
     f.settings.write(u"mbqzt"_s, u"jb"_s, u"num"_s, u"1"_s);
-    f.settings.write(u"mbqzt"_s, u"jb"_s, u"第1个"_s, u"加法/10以内加法-->用时35秒！-->2026/12/9"_s);
+    f.settings.write(u"mbqzt"_s, u"jb"_s, u"第1个"_s,
+                     u"加法/10以内加法-->用时35秒！-->2026/12/9"_s);
     MainWindowController &c = f.make();
     c.start();
     c.nodeClicked(u"q17"_s);

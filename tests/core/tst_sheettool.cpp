@@ -1,8 +1,8 @@
 // quorvel-sheet as a teacher runs it: exact pages for every four-operation
 // node, the same page for the same seed, and clear refusals of bad input.
 #include "app/core/catalogue.h"
-#include "app/core/recordingview.h"
 #include "app/core/maincontroller.h"
+#include "app/core/recordingview.h"
 #include "content/programfiles.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
@@ -101,15 +101,18 @@ void TestSheetTool::optionsShapeThePage()
     static const QRegularExpression box(u"name=answer\\d+ "_s);
     QCOMPARE(sheet(base + QStringList{u"--items"_s, u"50"_s}).out.count(box), 50);
     // Ten-ranges cannot fill 50 items.
-    QCOMPARE(sheet({u"--tab"_s, u"T1"_s, u"--key"_s, u"q11"_s, u"--items"_s, u"50"_s}).out.count(box),
-             20);
+    QCOMPARE(
+        sheet({u"--tab"_s, u"T1"_s, u"--key"_s, u"q11"_s, u"--items"_s, u"50"_s}).out.count(box),
+        20);
     QVERIFY(sheet(base + QStringList{u"--mode"_s, u"column"_s}).out.contains(u"---------<br>"_s));
-    QVERIFY(sheet(base + QStringList{u"--mode"_s, u"inequality"_s}).out.contains(u"name=Qanswer1 "_s));
+    QVERIFY(
+        sheet(base + QStringList{u"--mode"_s, u"inequality"_s}).out.contains(u"name=Qanswer1 "_s));
 
     static const QRegularExpression fourPlaces(u"÷\\d+\\.\\d{3}[1-9]="_s);
-    QVERIFY(fourPlaces.match(sheet({u"--tab"_s, u"T3"_s, u"--key"_s, u"q46"_s, u"--places"_s,
-                                    u"4"_s, u"--items"_s, u"20"_s})
-                                 .out)
+    QVERIFY(fourPlaces
+                .match(sheet({u"--tab"_s, u"T3"_s, u"--key"_s, u"q46"_s, u"--places"_s, u"4"_s,
+                              u"--items"_s, u"20"_s})
+                           .out)
                 .hasMatch());
 
     // A group header writes its note; a group of another family keeps the pane.
@@ -131,16 +134,20 @@ void TestSheetTool::refusesBadInput_data()
                                  << u"no node q99"_s;
     QTest::newRow("key of another tab")
         << QStringList{u"--tab"_s, u"T1"_s, u"--key"_s, u"q7"_s} << u"no node q7"_s;
-    QTest::newRow("items") << QStringList{u"--tab"_s, u"T1"_s, u"--key"_s, u"q17"_s, u"--items"_s, u"30"_s}
+    QTest::newRow("items") << QStringList{u"--tab"_s, u"T1"_s,      u"--key"_s,
+                                          u"q17"_s,   u"--items"_s, u"30"_s}
                            << u"--items"_s;
-    QTest::newRow("places") << QStringList{u"--tab"_s, u"T3"_s, u"--key"_s, u"q41"_s, u"--places"_s, u"5"_s}
+    QTest::newRow("places") << QStringList{u"--tab"_s, u"T3"_s,       u"--key"_s,
+                                           u"q41"_s,   u"--places"_s, u"5"_s}
                             << u"--places"_s;
-    QTest::newRow("mode") << QStringList{u"--tab"_s, u"T1"_s, u"--key"_s, u"q17"_s, u"--mode"_s, u"wide"_s}
+    QTest::newRow("mode") << QStringList{u"--tab"_s, u"T1"_s,     u"--key"_s,
+                                         u"q17"_s,   u"--mode"_s, u"wide"_s}
                           << u"--mode"_s;
-    QTest::newRow("seed") << QStringList{u"--tab"_s, u"T1"_s, u"--key"_s, u"q17"_s, u"--seed"_s, u"-x"_s}
+    QTest::newRow("seed") << QStringList{u"--tab"_s, u"T1"_s,     u"--key"_s,
+                                         u"q17"_s,   u"--seed"_s, u"-x"_s}
                           << u"--seed"_s;
-    QTest::newRow("unknown option") << QStringList{u"--tab"_s, u"T1"_s, u"--colour"_s}
-                                    << u"colour"_s;
+    QTest::newRow("unknown option")
+        << QStringList{u"--tab"_s, u"T1"_s, u"--colour"_s} << u"colour"_s;
 }
 
 void TestSheetTool::refusesBadInput()
@@ -155,8 +162,8 @@ void TestSheetTool::refusesBadInput()
 
 void TestSheetTool::standaloneIsAPrintableDocument()
 {
-    const Run run = sheet({u"--tab"_s, u"T1"_s, u"--key"_s, u"q17"_s, u"--standalone"_s,
-                           u"--seed"_s, u"3"_s});
+    const Run run =
+        sheet({u"--tab"_s, u"T1"_s, u"--key"_s, u"q17"_s, u"--standalone"_s, u"--seed"_s, u"3"_s});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.startsWith(u"<!DOCTYPE html>"_s));
     QVERIFY(run.out.contains(u".button"_s)); // the program's style sheet

@@ -109,13 +109,12 @@ void TestEndToEnd::treeClickWritesADrillPage()
     QVERIFY(applied.wait(10000));
 
     // Read the items back from the page itself.
-    const QJsonArray boxes =
-        QJsonDocument::fromJson(evaluate(m_pane, uR"(JSON.stringify(
+    const QJsonArray boxes = QJsonDocument::fromJson(evaluate(m_pane, uR"(JSON.stringify(
             [...document.querySelectorAll('input')].map(e => ({
                 name: e.name, type: e.type, tag: e.getAttribute('tag'), value: e.value}))))"_s)
-                                    .toString()
-                                    .toUtf8())
-            .array();
+                                                         .toString()
+                                                         .toUtf8())
+                                 .array();
     QCOMPARE(boxes.size(), 11);
     const QString text = evaluate(m_pane, u"document.body.innerText"_s).toString();
     static const QRegularExpression itemPattern(u"第(\\d+)题：(\\d+)\\+(\\d+)="_s);

@@ -108,9 +108,9 @@ void TestForm1::sixteenTabsInOrder()
     QTabBar *tabs = m_app->window.TabStrip1;
     QCOMPARE(tabs->count(), 16);
     QCOMPARE(tabs->currentIndex(), 0);
-    const QStringList captions = {u"加减乘除"_s, u"时间转换"_s, u"小数计算"_s, u"规律运算"_s,
-                                  u"分数和比例"_s, u"基础概念"_s, u"同步教学"_s, u"四则运算"_s,
-                                  u"约数和倍数"_s, u"数学游戏"_s, u"应用题"_s, u"智力题"_s,
+    const QStringList captions = {u"加减乘除"_s,   u"时间转换"_s,   u"小数计算"_s, u"规律运算"_s,
+                                  u"分数和比例"_s, u"基础概念"_s,   u"同步教学"_s, u"四则运算"_s,
+                                  u"约数和倍数"_s, u"数学游戏"_s,   u"应用题"_s,   u"智力题"_s,
                                   u"讲座和故事"_s, u"各年级试卷"_s, u"学习奥数"_s, u"奥数试卷"_s};
     for (int i = 0; i < 16; ++i) {
         QCOMPARE(tabs->tabText(i), captions[i]);
