@@ -17,12 +17,15 @@ QString groupName(const QString &application, const QString &section)
     return application + u'/' + section;
 }
 
-QString escaped(const QString &text)
+// Keys also escape "=" and "[", so a key never ends early or reads as a group.
+QString escaped(const QString &text, bool isKey = false)
 {
     QString out;
     out.reserve(text.size());
     for (QChar c : text) {
-        if (c == u'\\')
+        if (isKey && (c == u'=' || c == u'['))
+            out += u'\\', out += c;
+        else if (c == u'\\')
             out += "\\\\"_L1;
         else if (c == u'\n')
             out += "\\n"_L1;
@@ -77,7 +80,15 @@ void FileSettingsStore::load()
             group = &m_groups.last();
             continue;
         }
-        const qsizetype eq = line.indexOf(u'=');
+        qsizetype eq = -1;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            if (line[i] == u'\\')
+                ++i;
+            else if (line[i] == u'=') {
+                eq = i;
+                break;
+            }
+        }
         if (group && eq > 0)
             group->second.append({unescaped(line.left(eq)), unescaped(line.mid(eq + 1))});
     }
@@ -89,7 +100,7 @@ bool FileSettingsStore::save() const
     for (const auto &[name, values] : m_groups) {
         text += u'[' + name + "]\n"_L1;
         for (const auto &[key, value] : values)
-            text += escaped(key) + u'=' + escaped(value) + u'\n';
+            text += escaped(key, true) + u'=' + escaped(value) + u'\n';
     }
     QDir().mkpath(QFileInfo(m_filePath).absolutePath());
     QSaveFile file(m_filePath);
