@@ -1,0 +1,175 @@
+// Page generation speed: one page of every four-operation range, and a whole
+// node click through the main window's logic without a display.
+//
+// Every iteration makes one page from a random source seeded anew, so the
+// figures cover many different pages rather than one lucky draw. Each
+// benchmark reports, besides the mean time per page, the median (p50), p95
+// and slowest page of the run as counters, in microseconds. Goal: p50 under
+// 1 ms for every range.
+#include "app/core/maincontroller.h"
+#include "app/core/recordingview.h"
+#include "content/programfiles.h"
+#include "drills/fouroperations.h"
+#include "page/randomsource.h"
+#include "page/settingsstore.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+using namespace quorvel;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double secondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// A well-mixed seed for iteration `index` of the benchmark with salt `salt`.
+quint64 seedFor(quint64 salt, quint64 index)
+{
+    quint64 z = salt * 0x9E3779B97F4A7C15ull + index + 1;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+double percentile(std::vector<double> samples, double fraction)
+{
+    if (samples.empty())
+        return 0;
+    std::sort(samples.begin(), samples.end());
+    const auto index = std::min(samples.size() - 1, size_t(fraction * double(samples.size())));
+    return samples[index];
+}
+
+// p50, p95 and the slowest sample, in microseconds.
+void reportSpread(benchmark::State &state, const std::vector<double> &seconds)
+{
+    state.counters["p50_us"] = percentile(seconds, 0.50) * 1e6;
+    state.counters["p95_us"] = percentile(seconds, 0.95) * 1e6;
+    state.counters["max_us"] = seconds.empty() ? 0 : *std::ranges::max_element(seconds) * 1e6;
+}
+
+void pageBenchmark(benchmark::State &state, DrillRequest request)
+{
+    const quint64 salt = quint64(request.family.unicode()) * 100003u + quint64(request.range) +
+                         (request.decimal ? 7u : 0u);
+    std::vector<double> seconds;
+    quint64 index = 0;
+    int items = 0;
+    for (auto _ : state) {
+        SeededRandom random(seedFor(salt, index++));
+        FourOperationDrill drill(random);
+        const Clock::time_point start = Clock::now();
+        FourOperationDrill::Page page = drill.page(request);
+        const double elapsed = secondsSince(start);
+        benchmark::DoNotOptimize(page.text.constData());
+        state.SetIterationTime(elapsed);
+        seconds.push_back(elapsed);
+        items = page.items;
+    }
+    if (items != request.itemCount) {
+        state.SkipWithError("the page has fewer items than asked for");
+        return;
+    }
+    state.counters["items"] = items;
+    reportSpread(state, seconds);
+}
+
+void registerPage(const std::string &name, QChar family, int range, int itemCount,
+                  bool decimal = false, int decimalPlaces = 1)
+{
+    DrillRequest request;
+    request.family = family;
+    request.range = range;
+    request.itemCount = itemCount;
+    request.decimal = decimal;
+    request.decimalPlaces = decimalPlaces;
+    benchmark::RegisterBenchmark(("Page/" + name + "/" + std::to_string(range)).c_str(),
+                                 pageBenchmark, request)
+        ->UseManualTime()
+        ->Unit(benchmark::kMicrosecond);
+}
+
+void registerPages()
+{
+    constexpr int items = 50;
+    for (const int range : {10, 20, 50, 100, 500, 1000, 5000}) {
+        // A ten-range page never has more than 20 items.
+        registerPage("add", u'+', range, range == 10 ? 20 : items);
+        registerPage("sub", u'-', range, range == 10 ? 20 : items);
+    }
+    for (const int range : {81, 100, 250, 251, 500, 501, 1000, 5000, 10000})
+        registerPage("mul", u'×', range, items);
+    for (const int range : {81, 100, 500, 1000, 5000, 10000})
+        registerPage("div", u'÷', range, items);
+    for (const int range : {81, 100, 500, 1000, 5000, 10000})
+        registerPage("div_decimal4", u'÷', range, items, true, 4);
+}
+
+// A node click from the tree to the page text written into the main pane,
+// through MainWindowController with a view that only records.
+void nodeClickBenchmark(benchmark::State &state, QString key)
+{
+    RecordingView view;
+    MemoryProgramFiles files;
+    files.addFile(u"help.htm"_s, "<html><body></body></html>");
+    MemorySettingsStore settings;
+    SeededRandom random(seedFor(qHash(key), quint64(state.range(0))));
+    MainWindowController controller(view, files, settings, random);
+    controller.start();
+    controller.state.defaultTiCount = int(state.range(0));
+
+    std::vector<double> seconds;
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        controller.nodeClicked(key);
+        const double elapsed = secondsSince(start);
+        state.SetIterationTime(elapsed);
+        seconds.push_back(elapsed);
+        // The recording pane keeps every edit; drop them between clicks.
+        if (view.main.body.isEmpty()) {
+            state.SkipWithError("the click wrote no page");
+            return;
+        }
+        view.main.edits.clear();
+        view.frontChanges.clear();
+    }
+    state.counters["items"] = controller.state.pageItemCount;
+    reportSpread(state, seconds);
+}
+
+void registerNodeClicks()
+{
+    for (const QString &key : {u"q17"_s, u"q39"_s})
+        benchmark::RegisterBenchmark(("NodeClick/" + key.toStdString()).c_str(), nodeClickBenchmark,
+                                     key)
+            ->ArgName("items")
+            ->Arg(10)
+            ->Arg(50)
+            ->UseManualTime()
+            ->Unit(benchmark::kMicrosecond);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    registerPages();
+    registerNodeClicks();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,603 @@
+// The real main window, offscreen: start-up time, node click to page shown,
+// and the memory of the whole process tree after many pages.
+//
+// Benchmarks (all times in milliseconds; the figures are in the counters):
+//   Startup/SeparateProcesses  starts the program window in N fresh processes
+//                              of this binary (--startup-once) and reports the
+//                              medians: launch or main() to the help page
+//                              loaded, and to the introduction written. The
+//                              introduction waits for a 500 ms timer by
+//                              design; intro_after_timer is the part after it.
+//   Memory/ProcessTreePss      a fresh process (--memory-once) clicks 200
+//                              pages and reports the proportional set size of
+//                              itself and its web engine processes after the
+//                              100th and the 200th page, and the mean of the
+//                              ten readings up to each. Run by hand,
+//                              `bench_window --memory-once 50 200` also lists
+//                              every process of the tree.
+//   Startup/FirstInProcess     the same start-up figures in this process (the
+//                              window opened here serves the click benchmark).
+//   Click/ToApplied            a tree node click until the pane reports the
+//                              page applied; p50 and p95 of 200 clicks.
+// Goals: help page loaded under 500 ms (median), click p95 under 30 ms, the
+// process tree under 200 MB with no growth from page 100 to page 200.
+//
+// Every wait runs the event loop until a signal arrives, with a timer as a
+// guard against a wait that never ends.
+#include "app/core/maincontroller.h"
+#include "app/shell/form1.h"
+#include "app/shell/panebridge.h"
+#include "app/shell/topictreewidget.h"
+#include "app/shell/webpane.h"
+#include "app/shell/windowtimer.h"
+#include "content/programfiles.h"
+#include "page/randomsource.h"
+#include "page/settingsstore.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QEventLoop>
+#include <QFile>
+#include <QHash>
+#include <QProcess>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <memory>
+#include <optional>
+#include <unistd.h>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+using namespace quorvel;
+
+namespace {
+
+constexpr int startupGuardMs = 60000;
+constexpr int clickGuardMs = 5000;
+constexpr int childGuardMs = 180000;
+constexpr int clickSamples = 200;
+constexpr int memoryPages = 200; // memory is read after half of them and after all
+
+// The drill nodes the click benchmarks alternate between.
+const QStringList clickKeys = {u"q17"_s, u"q13"_s, u"q31"_s, u"q41"_s, u"q39"_s,
+                               u"q27"_s, u"q36"_s, u"q46"_s, u"q15"_s, u"q43"_s};
+
+// Nanoseconds on the system-wide monotonic clock, so that a parent process
+// and its child compare their readings.
+qint64 monotonicNs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+}
+
+double msBetween(qint64 fromNs, qint64 toNs)
+{
+    return double(toNs - fromNs) / 1e6;
+}
+
+qint64 g_mainStartNs = 0;
+
+// The offscreen set-up of a display-less run, unless the caller chose another.
+void prepareOffscreenEnvironment()
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX") && geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_CHROMIUM_FLAGS"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+}
+
+// Runs the event loop until quit() or until the guard expires; returns false
+// when the guard ended it.
+class GuardedWait
+{
+public:
+    void quit()
+    {
+        m_done = true;
+        m_loop.quit();
+    }
+    bool run(int guardMs)
+    {
+        if (m_done)
+            return true;
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, &m_loop, &QEventLoop::quit);
+        guard.start(guardMs);
+        m_loop.exec();
+        return m_done;
+    }
+    QObject *context() { return &m_loop; }
+
+private:
+    QEventLoop m_loop;
+    bool m_done = false;
+};
+
+// Notes when a timer fires, before any slot of its timeout runs.
+class TimerFiring : public QObject
+{
+public:
+    qint64 firstNs = -1;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Timer && firstNs < 0)
+            firstNs = monotonicNs();
+        return false;
+    }
+};
+
+// The program window with the files of the program folder beside this binary.
+struct Window
+{
+    Window()
+        : files(DiskProgramFiles::locate(QCoreApplication::applicationDirPath())),
+          random(SeededRandom::freshSeed()), form(files.root(), files, settings, random)
+    {
+    }
+
+    DiskProgramFiles files;
+    MemorySettingsStore settings;
+    SeededRandom random;
+    Form1 form;
+};
+
+struct StartupMarks
+{
+    qint64 beginNs = 0;         // just before the window was made
+    qint64 constructedNs = -1;  // the window made
+    qint64 shownNs = -1;        // show() returned
+    qint64 startedNs = -1;      // the controller's start() returned
+    qint64 readyNs = -1;        // the help page's script connected to the program
+    qint64 loadedNs = -1;       // the help page's first successful loadFinished
+    qint64 introTimerNs = -1;   // the introduction timer fired
+    qint64 introWrittenNs = -1; // the pane applied the introduction
+};
+
+// Opens the window as the program does (show, then start) and runs until the
+// help page has loaded and the introduction is written.
+std::unique_ptr<Window> openWindow(StartupMarks &marks)
+{
+    marks.beginNs = monotonicNs();
+    auto window = std::make_unique<Window>();
+    marks.constructedNs = monotonicNs();
+    Form1 &form = window->form;
+
+    GuardedWait wait;
+    const auto checkDone = [&] {
+        if (marks.loadedNs >= 0 && marks.introWrittenNs >= 0)
+            wait.quit();
+    };
+    QObject::connect(form.WebBrowser1, &QWebEngineView::loadFinished, wait.context(), [&](bool ok) {
+        if (ok && marks.loadedNs < 0) {
+            marks.loadedNs = monotonicNs();
+            checkDone();
+        }
+    });
+    TimerFiring firing;
+    if (auto *timer = dynamic_cast<WindowTimer *>(&form.timer(TimerId::Introduction)))
+        timer->timer()->installEventFilter(&firing);
+    QObject::connect(form.WebBrowser1->bridge(), &PaneBridge::applied, wait.context(), [&] {
+        if (marks.introWrittenNs < 0 && firing.firstNs >= 0) {
+            marks.introWrittenNs = monotonicNs();
+            checkDone();
+        }
+    });
+
+    QObject::connect(form.WebBrowser1->bridge(), &PaneBridge::ready, wait.context(), [&] {
+        if (marks.readyNs < 0)
+            marks.readyNs = monotonicNs();
+    });
+
+    form.show();
+    marks.shownNs = monotonicNs();
+    form.controller().start();
+    marks.startedNs = monotonicNs();
+    const bool finished = wait.run(startupGuardMs);
+    if (auto *timer = dynamic_cast<WindowTimer *>(&form.timer(TimerId::Introduction)))
+        timer->timer()->removeEventFilter(&firing);
+    marks.introTimerNs = firing.firstNs;
+    if (!finished)
+        return nullptr;
+    return window;
+}
+
+// Clicks a tree node and runs until the pane has applied the page; the
+// milliseconds taken, or nullopt when the guard expired.
+std::optional<double> clickAndWait(Form1 &form, const QString &key)
+{
+    GuardedWait wait;
+    qint64 appliedNs = -1;
+    QObject::connect(form.WebBrowser1->bridge(), &PaneBridge::applied, wait.context(), [&] {
+        if (appliedNs < 0) {
+            appliedNs = monotonicNs();
+            wait.quit();
+        }
+    });
+    const qint64 startNs = monotonicNs();
+    Q_EMIT form.TreeView1->nodeClicked(key);
+    if (!wait.run(clickGuardMs))
+        return std::nullopt;
+    return msBetween(startNs, appliedNs);
+}
+
+// The proportional set size of a process and all its descendants, in kB.
+struct TreeMemory
+{
+    qint64 pssKb = 0;
+    int processes = 0;
+    QList<std::pair<qint64, qint64>> perProcess; // pid, Pss in kB
+};
+
+QByteArray readProcFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TreeMemory processTreeMemory(qint64 rootPid)
+{
+    // Parent of every process, from the fourth field of /proc/<pid>/stat
+    // (after the command name in parentheses, which may hold spaces).
+    QHash<qint64, QList<qint64>> children;
+    const QStringList entries = QDir(u"/proc"_s).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &entry : entries) {
+        bool isPid = false;
+        const qint64 pid = entry.toLongLong(&isPid);
+        if (!isPid)
+            continue;
+        const QByteArray stat = readProcFile(u"/proc/"_s + entry + u"/stat"_s);
+        const qsizetype close = stat.lastIndexOf(')');
+        if (close < 0)
+            continue;
+        const QList<QByteArray> fields = stat.mid(close + 2).split(' ');
+        if (fields.size() > 1)
+            children[fields[1].toLongLong()].append(pid);
+    }
+
+    TreeMemory memory;
+    QList<qint64> pending{rootPid};
+    while (!pending.isEmpty()) {
+        const qint64 pid = pending.takeLast();
+        pending += children.value(pid);
+        const QByteArray rollup =
+            readProcFile(u"/proc/"_s + QString::number(pid) + u"/smaps_rollup"_s);
+        for (const QByteArray &line : rollup.split('\n')) {
+            if (line.startsWith("Pss:")) {
+                const qint64 kb = line.mid(4).trimmed().split(' ').value(0).toLongLong();
+                memory.pssKb += kb;
+                ++memory.processes;
+                memory.perProcess.append({pid, kb});
+                break;
+            }
+        }
+    }
+    return memory;
+}
+
+double percentile(std::vector<double> samples, double fraction)
+{
+    if (samples.empty())
+        return 0;
+    std::ranges::sort(samples);
+    const auto index = std::min(samples.size() - 1, size_t(fraction * double(samples.size())));
+    return samples[index];
+}
+
+double median(std::vector<double> samples)
+{
+    if (samples.empty())
+        return 0;
+    std::ranges::sort(samples);
+    const size_t n = samples.size();
+    return n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
+}
+
+// --- Child modes: print one line of "key=value" figures and exit. ---
+
+void printFigures(const char *tag, const QList<std::pair<const char *, double>> &figures)
+{
+    std::printf("%s", tag);
+    for (const auto &[key, value] : figures)
+        std::printf(" %s=%.3f", key, value);
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
+int startupOnce(qint64 launchNs)
+{
+    StartupMarks marks;
+    std::unique_ptr<Window> window = openWindow(marks);
+    if (!window) {
+        std::fprintf(stderr, "start-up did not finish within %d ms\n", startupGuardMs);
+        return 1;
+    }
+    printFigures("STARTUP",
+                 {{"loaded_from_launch_ms", msBetween(launchNs, marks.loadedNs)},
+                  {"loaded_from_main_ms", msBetween(g_mainStartNs, marks.loadedNs)},
+                  {"intro_from_launch_ms", msBetween(launchNs, marks.introWrittenNs)},
+                  {"intro_from_main_ms", msBetween(g_mainStartNs, marks.introWrittenNs)},
+                  {"intro_after_timer_ms", msBetween(marks.introTimerNs, marks.introWrittenNs)},
+                  {"launch_to_main_ms", msBetween(launchNs, g_mainStartNs)},
+                  {"main_to_window_ms", msBetween(g_mainStartNs, marks.beginNs)},
+                  {"window_made_ms", msBetween(marks.beginNs, marks.constructedNs)},
+                  {"show_ms", msBetween(marks.constructedNs, marks.shownNs)},
+                  {"start_ms", msBetween(marks.shownNs, marks.startedNs)},
+                  {"started_to_loaded_ms", msBetween(marks.startedNs, marks.loadedNs)},
+                  {"loaded_to_ready_ms", msBetween(marks.loadedNs, marks.readyNs)},
+                  {"started_to_timer_ms", msBetween(marks.startedNs, marks.introTimerNs)}});
+    return 0;
+}
+
+int memoryOnce(int items, int pages)
+{
+    StartupMarks marks;
+    std::unique_ptr<Window> window = openWindow(marks);
+    if (!window) {
+        std::fprintf(stderr, "start-up did not finish within %d ms\n", startupGuardMs);
+        return 1;
+    }
+    Form1 &form = window->form;
+    form.controller().state.defaultTiCount = items;
+    const qint64 self = QCoreApplication::applicationPid();
+    const TreeMemory atStart = processTreeMemory(self);
+    // The readings at the half and at the end, and the mean of the last ten
+    // readings up to each: the script engine frees memory in its own time, so
+    // one reading can fall just before or after a collection.
+    constexpr int readings = 10;
+    const int half = pages / 2;
+    TreeMemory atHalf;
+    TreeMemory atEnd;
+    double halfMeanKb = 0;
+    double endMeanKb = 0;
+    for (int page = 1; page <= pages; ++page) {
+        if (!clickAndWait(form, clickKeys[(page - 1) % clickKeys.size()])) {
+            std::fprintf(stderr, "page %d was not applied within %d ms\n", page, clickGuardMs);
+            return 1;
+        }
+        if (page > half - readings && page <= half) {
+            atHalf = processTreeMemory(self);
+            halfMeanKb += double(atHalf.pssKb) / readings;
+        } else if (page > pages - readings) {
+            atEnd = processTreeMemory(self);
+            endMeanKb += double(atEnd.pssKb) / readings;
+        }
+    }
+    // Each process of the tree, for a reader running this mode by hand.
+    for (const auto &[pid, kb] : atEnd.perProcess) {
+        const QByteArray command = readProcFile(u"/proc/"_s + QString::number(pid) + u"/cmdline"_s)
+                                       .replace('\0', ' ')
+                                       .left(120);
+        std::printf("process %lld pss_kb=%lld %s\n", pid, kb, command.constData());
+    }
+    printFigures("MEMORY", {{"pss_start_kb", double(atStart.pssKb)},
+                            {"pss_half_kb", double(atHalf.pssKb)},
+                            {"pss_end_kb", double(atEnd.pssKb)},
+                            {"pss_half_mean10_kb", halfMeanKb},
+                            {"pss_end_mean10_kb", endMeanKb},
+                            {"processes", double(atEnd.processes)}});
+    return 0;
+}
+
+// Runs this binary with `arguments` and returns the figures of its output
+// line starting with `tag`; empty when it failed.
+QHash<QString, double> runChild(const QStringList &arguments, const QString &tag)
+{
+    QProcess child;
+    child.setProgram(QCoreApplication::applicationFilePath());
+    child.setArguments(arguments);
+    // The web engine's start-up chatter goes to the error channel; it is shown
+    // only when the run fails.
+    GuardedWait wait;
+    QObject::connect(&child, &QProcess::finished, wait.context(), [&] { wait.quit(); });
+    QObject::connect(&child, &QProcess::errorOccurred, wait.context(), [&] { wait.quit(); });
+    child.start();
+    if (!wait.run(childGuardMs)) {
+        std::fprintf(stderr, "%s", child.readAllStandardError().constData());
+        child.kill();
+        child.waitForFinished(5000);
+        return {};
+    }
+    QHash<QString, double> figures;
+    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+        std::fprintf(stderr, "%s", child.readAllStandardError().constData());
+        return figures;
+    }
+    const QString output = QString::fromUtf8(child.readAllStandardOutput());
+    for (const QString &line : output.split(u'\n')) {
+        if (!line.startsWith(tag + u' '))
+            continue;
+        for (const QString &field : line.mid(tag.size() + 1).split(u' ', Qt::SkipEmptyParts)) {
+            const qsizetype eq = field.indexOf(u'=');
+            if (eq > 0)
+                figures.insert(field.left(eq), field.mid(eq + 1).toDouble());
+        }
+    }
+    return figures;
+}
+
+// --- Benchmarks run in this process. ---
+
+std::unique_ptr<Window> g_window;
+StartupMarks g_windowMarks;
+
+// The window of this process, opened on first use.
+Form1 *sharedWindow(benchmark::State &state)
+{
+    if (!g_window) {
+        g_window = openWindow(g_windowMarks);
+        if (!g_window) {
+            state.SkipWithError("the window did not start");
+            return nullptr;
+        }
+    }
+    return &g_window->form;
+}
+
+void startupSeparateProcesses(benchmark::State &state)
+{
+    const int runs = int(state.range(0));
+    for (auto _ : state) {
+        // Every figure a run reports, over the runs.
+        QHash<QString, std::vector<double>> samples;
+        for (int run = 0; run < runs; ++run) {
+            const QHash<QString, double> figures =
+                runChild({u"--startup-once"_s, QString::number(monotonicNs())}, u"STARTUP"_s);
+            if (figures.isEmpty()) {
+                state.SkipWithError("a start-up run failed");
+                return;
+            }
+            std::fprintf(stderr,
+                         "start-up run %d: help page loaded %.1f ms, introduction written "
+                         "%.1f ms (window made %.1f ms, start() to loaded %.1f ms)\n",
+                         run + 1, figures.value(u"loaded_from_launch_ms"_s),
+                         figures.value(u"intro_from_launch_ms"_s),
+                         figures.value(u"window_made_ms"_s),
+                         figures.value(u"started_to_loaded_ms"_s));
+            for (auto it = figures.cbegin(); it != figures.cend(); ++it)
+                samples[it.key()].push_back(it.value());
+        }
+        const std::vector<double> &loaded = samples[u"loaded_from_launch_ms"_s];
+        state.SetIterationTime(median(loaded) / 1000);
+        for (auto it = samples.cbegin(); it != samples.cend(); ++it)
+            state.counters[it.key().toStdString()] = median(it.value());
+        state.counters["loaded_min_ms"] = *std::ranges::min_element(loaded);
+        state.counters["loaded_max_ms"] = *std::ranges::max_element(loaded);
+    }
+}
+
+void memoryProcessTree(benchmark::State &state)
+{
+    const int items = int(state.range(0));
+    const int pages = memoryPages;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        const QHash<QString, double> figures = runChild(
+            {u"--memory-once"_s, QString::number(items), QString::number(pages)}, u"MEMORY"_s);
+        state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
+        if (figures.isEmpty()) {
+            state.SkipWithError("the memory run failed");
+            return;
+        }
+        const double half = figures.value(u"pss_half_kb"_s) / 1024;
+        const double end = figures.value(u"pss_end_kb"_s) / 1024;
+        state.counters["pss_start_MB"] = figures.value(u"pss_start_kb"_s) / 1024;
+        state.counters["pss_page100_MB"] = half;
+        state.counters["pss_page200_MB"] = end;
+        state.counters["growth_100_to_200_MB"] = end - half;
+        const double halfMean = figures.value(u"pss_half_mean10_kb"_s) / 1024;
+        const double endMean = figures.value(u"pss_end_mean10_kb"_s) / 1024;
+        state.counters["pss_mean_pages91to100_MB"] = halfMean;
+        state.counters["pss_mean_pages191to200_MB"] = endMean;
+        state.counters["growth_of_means_MB"] = endMean - halfMean;
+        state.counters["processes"] = figures.value(u"processes"_s);
+    }
+}
+
+void startupFirstInProcess(benchmark::State &state)
+{
+    for (auto _ : state) {
+        if (!sharedWindow(state))
+            return;
+        const StartupMarks &m = g_windowMarks;
+        state.SetIterationTime(msBetween(m.beginNs, m.loadedNs) / 1000);
+        state.counters["loaded_ms"] = msBetween(m.beginNs, m.loadedNs);
+        state.counters["intro_ms"] = msBetween(m.beginNs, m.introWrittenNs);
+        state.counters["intro_after_timer_ms"] = msBetween(m.introTimerNs, m.introWrittenNs);
+    }
+}
+
+void clickToApplied(benchmark::State &state)
+{
+    Form1 *form = sharedWindow(state);
+    if (!form)
+        return;
+    form->controller().state.defaultTiCount = int(state.range(0));
+    std::vector<double> samples;
+    int click = 0;
+    for (auto _ : state) {
+        const std::optional<double> ms = clickAndWait(*form, clickKeys[click++ % clickKeys.size()]);
+        if (!ms) {
+            state.SkipWithError("a page was not applied in time");
+            return;
+        }
+        state.SetIterationTime(*ms / 1000);
+        samples.push_back(*ms);
+    }
+    state.counters["p50_ms"] = percentile(samples, 0.50);
+    state.counters["p95_ms"] = percentile(samples, 0.95);
+    state.counters["max_ms"] = *std::ranges::max_element(samples);
+}
+
+void registerBenchmarks()
+{
+    // The child-process runs come first, while this process has no web engine
+    // running to compete with them.
+    benchmark::RegisterBenchmark("Startup/SeparateProcesses", startupSeparateProcesses)
+        ->ArgName("runs")
+        ->Arg(7)
+        ->Iterations(1)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Memory/ProcessTreePss", memoryProcessTree)
+        ->ArgName("items")
+        ->Arg(10)
+        ->Arg(50)
+        ->Iterations(1)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Startup/FirstInProcess", startupFirstInProcess)
+        ->Iterations(1)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Click/ToApplied", clickToApplied)
+        ->ArgName("items")
+        ->Arg(10)
+        ->Arg(50)
+        ->Iterations(clickSamples)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    g_mainStartNs = monotonicNs();
+    prepareOffscreenEnvironment();
+
+    // Child modes, started by the benchmarks below.
+    const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+    if (mode == "--startup-once" || mode == "--memory-once") {
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+        QApplication app(argc, argv);
+        if (mode == "--startup-once")
+            return startupOnce(argc > 2 ? QByteArray(argv[2]).toLongLong() : g_mainStartNs);
+        return memoryOnce(argc > 2 ? QByteArray(argv[2]).toInt() : 50,
+                          argc > 3 ? QByteArray(argv[3]).toInt() : memoryPages);
+    }
+
+    registerBenchmarks();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    g_window.reset();
+    return 0;
+}
