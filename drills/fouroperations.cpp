@@ -14,7 +14,10 @@ namespace {
 
 int digitCount(int x)
 {
-    return int(QString::number(x).size());
+    int digits = 1;
+    for (x = x < 0 ? -x : x; x >= 10; x /= 10)
+        ++digits;
+    return digits;
 }
 
 double roundTo(double value, int places)

@@ -6,10 +6,12 @@
 #include "page/domedit.h"
 #include "page/medalbook.h"
 #include "page/pagedocument.h"
+#include "page/randomsource.h"
 #include "page/settingsstore.h"
 
 #include <QFile>
 #include <QJsonObject>
+#include <QSet>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,6 +24,7 @@ class TestPageCore : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void randomDrawsAreUniformAndReproducible();
     void decodesDataText_data();
     void decodesDataText();
     void splitsDataLines_data();
@@ -377,6 +380,32 @@ void TestPageCore::layoutOfTinyWindowHasNoNegativeSizes()
     QCOMPARE(layout->pane.width, 0);
     QCOMPARE(layout->tabStrip.height, 0);
     QCOMPARE(tabStripClientArea(layout->tabStrip, in.tabRowHeight).height, 0);
+}
+
+void TestPageCore::randomDrawsAreUniformAndReproducible()
+{
+    SeededRandom a(2024);
+    SeededRandom b(2024);
+    SeededRandom c(2025);
+    int buckets[10] = {};
+    bool differs = false;
+    constexpr int draws = 100000;
+    for (int i = 0; i < draws; ++i) {
+        const float r = a.next();
+        QVERIFY(r >= 0.0f && r < 1.0f);
+        QCOMPARE(b.next(), r);
+        differs = differs || c.next() != r;
+        ++buckets[int(r * 10)];
+    }
+    QVERIFY(differs);
+    // Each tenth of [0, 1) gets its share, within five standard deviations.
+    for (int count : buckets)
+        QVERIFY2(std::abs(count - draws / 10) < 500, qPrintable(QString::number(count)));
+    // Int(r × k) + m covers m to m + k − 1 and nothing else.
+    QSet<int> seen;
+    for (int i = 0; i < 2000; ++i)
+        seen.insert(a.below(8, 2));
+    QCOMPARE(seen, (QSet<int>{2, 3, 4, 5, 6, 7, 8, 9}));
 }
 
 QTEST_GUILESS_MAIN(TestPageCore)
