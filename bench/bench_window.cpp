@@ -28,6 +28,7 @@
 #include "app/shell/form1.h"
 #include "app/shell/panebridge.h"
 #include "app/shell/topictreewidget.h"
+#include "app/shell/webengineflags.h"
 #include "app/shell/webpane.h"
 #include "app/shell/windowtimer.h"
 #include "content/programfiles.h"
@@ -582,7 +583,7 @@ int main(int argc, char **argv)
     // Child modes, started by the benchmarks below.
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray();
     if (mode == "--startup-once" || mode == "--memory-once") {
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+        quorvel::prepareWebEngine();
         QApplication app(argc, argv);
         if (mode == "--startup-once")
             return startupOnce(argc > 2 ? QByteArray(argv[2]).toLongLong() : g_mainStartNs);
@@ -594,7 +595,7 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    quorvel::prepareWebEngine();
     QApplication app(argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

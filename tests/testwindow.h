@@ -4,6 +4,7 @@
 // draws.
 #include "app/core/maincontroller.h"
 #include "app/shell/form1.h"
+#include "app/shell/webengineflags.h"
 #include "content/programfiles.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
@@ -37,7 +38,7 @@ inline void prepareOffscreenWebEnvironment()
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    quorvel::prepareWebEngine();
 }
 
 #define QUORVEL_WEB_TEST_MAIN(TestObject)                                                          \

@@ -2,6 +2,7 @@
 // shows the main window.
 #include "app/core/maincontroller.h"
 #include "app/shell/form1.h"
+#include "app/shell/webengineflags.h"
 #include "content/programfiles.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
@@ -12,7 +13,7 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    quorvel::prepareWebEngine();
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"quorvel"_s);
     QApplication::setOrganizationName(u"quorvel"_s);
