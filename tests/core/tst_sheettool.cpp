@@ -56,7 +56,7 @@ void TestSheetTool::printsTheWindowsPageForEveryDrillNode_data()
     QTest::addColumn<QString>("tab");
     QTest::addColumn<QString>("key");
     DiskProgramFiles files(DiskProgramFiles::locate(QStringLiteral(QUORVEL_TEST_BIN_DIR)));
-    for (const QString tab : {u"T1"_s, u"T3"_s}) {
+    for (const QString &tab : {u"T1"_s, u"T3"_s}) {
         TopicTree tree;
         CatalogueBuilder(files).buildTab(catalogue::captionOfKey(tab), tree);
         for (const TopicNode &node : tree.nodes()) {
