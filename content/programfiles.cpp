@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <algorithm>
 
@@ -63,6 +64,26 @@ QString DiskProgramFiles::absolutePath(const QString &relativePath) const
     while (relative.startsWith(u'/'))
         relative.remove(0, 1);
     return relative.isEmpty() ? m_root : m_root + u'/' + relative;
+}
+
+bool DiskProgramFiles::writeFile(const QString &relativePath, const QByteArray &bytes)
+{
+    QSaveFile file(absolutePath(relativePath));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool MemoryProgramFiles::writeFile(const QString &relativePath, const QByteArray &bytes)
+{
+    if (readOnly)
+        return false;
+    m_files.insert(relativePath, bytes);
+    return true;
 }
 
 void MemoryProgramFiles::addFile(const QString &relativePath, const QByteArray &bytes)

@@ -21,6 +21,9 @@ public:
     virtual QStringList fileNames(const QString &relativeFolder) const = 0;
     // The absolute path a pane navigates to.
     virtual QString absolutePath(const QString &relativePath) const = 0;
+    // Replaces a file as a whole: the old file stays until the new one is
+    // complete. Returns false when it could not be written.
+    virtual bool writeFile(const QString &relativePath, const QByteArray &bytes) = 0;
 
     // The lines of a text file; nullopt when it cannot be read.
     std::optional<QStringList> readLines(const QString &relativePath) const;
@@ -38,6 +41,7 @@ public:
     bool exists(const QString &relativePath) const override;
     QStringList fileNames(const QString &relativeFolder) const override;
     QString absolutePath(const QString &relativePath) const override;
+    bool writeFile(const QString &relativePath, const QByteArray &bytes) override;
     QString root() const { return m_root; }
 
 private:
@@ -54,6 +58,10 @@ public:
     bool exists(const QString &relativePath) const override;
     QStringList fileNames(const QString &relativeFolder) const override;
     QString absolutePath(const QString &relativePath) const override;
+    bool writeFile(const QString &relativePath, const QByteArray &bytes) override;
+    QByteArray bytes(const QString &relativePath) const { return m_files.value(relativePath); }
+    // Makes every later write fail, as on a read-only program folder.
+    bool readOnly = false;
 
 private:
     QHash<QString, QByteArray> m_files;

@@ -44,13 +44,44 @@ QString MedalBook::pageText() const
     if (m_count <= 0)
         return page;
     page += u"你现在已经得到了"_s + QString::number(m_count) + u"块奖牌<br><table>"_s;
-    for (int k = 1; k <= m_count; ++k) {
+    // A count far beyond any real one means a damaged store: then only the
+    // records that exist are listed, and a long run of missing ones ends the
+    // list, so the page never stalls.
+    constexpr int plausibleCount = 10000;
+    constexpr int missingRunLimit = 1000;
+    const bool damaged = m_count > plausibleCount;
+    int missingRun = 0;
+    for (int k = 1; k <= m_count && missingRun < missingRunLimit; ++k) {
+        const QString stored = m_store.read(application, section, recordKey(k));
+        if (damaged) {
+            missingRun = stored.isEmpty() ? missingRun + 1 : 0;
+            if (stored.isEmpty())
+                continue;
+        }
         page += u"<tr><td valign=center>第"_s + QString::number(k) +
                 u"块： </td><td valign=center><img src=zimu\\jb.gif></td><td valign=center> "_s +
-                m_store.read(application, section, recordKey(k)) + u"</td></tr>"_s;
+                stored + u"</td></tr>"_s;
     }
     page += u"</table>"_s;
     return page;
+}
+
+bool MedalBook::award(const QString &record)
+{
+    ++m_count;
+    // The record first: the count never names a medal whose record is not
+    // stored yet.
+    const bool recordStored = m_store.write(application, section, recordKey(m_count), record);
+    const bool countStored =
+        m_store.write(application, section, u"num"_s, QString::number(m_count));
+    return recordStored && countStored;
+}
+
+QString MedalBook::record(const QString &parentText, const QString &nodeText, int seconds,
+                          const QString &date)
+{
+    return parentText + u'/' + nodeText + u"-->用时"_s + QString::number(seconds) + u"秒！-->"_s +
+           date;
 }
 
 } // namespace quorvel

@@ -20,6 +20,15 @@ public:
     // The medal page: the rule sentence, then the count and a row per medal.
     QString pageText() const;
 
+    // Counts one more medal and stores its record; false when the store
+    // could not be written (the medal still counts for this run).
+    bool award(const QString &record);
+
+    // The record of a medal: parent text "/" node text "-->用时" seconds
+    // "秒！-->" date.
+    static QString record(const QString &parentText, const QString &nodeText, int seconds,
+                          const QString &date);
+
     static QString recordKey(int k);
 
 private:

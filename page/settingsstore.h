@@ -2,6 +2,12 @@
 // The per-user store of text values addressed by application, section and
 // key. A missing value reads as the empty text.
 #include <QHash>
+#include <QStringList>
+
+#include <map>
+#include <memory>
+
+class QSettings;
 #include <QString>
 
 namespace quorvel {
@@ -17,30 +23,30 @@ public:
                        const QString &value) = 0;
 };
 
-// The store kept in one UTF-8 text file, rewritten whole through QSaveFile on
-// every write so a crash never leaves half a file. Groups are
-// "[application/section]", values "key=value" with "\\", "\n", "\r" escaped.
-class FileSettingsStore final : public SettingsStore
+// The store as INI files in the user's configuration folder, one file per
+// application ("mbqzt.ini"), sections as INI groups. Every write is synced to
+// disk at once (QSettings replaces the file whole), so a crash right after it
+// loses nothing; a write that did not reach the disk returns false.
+class IniSettingsStore final : public SettingsStore
 {
 public:
-    explicit FileSettingsStore(QString filePath);
+    explicit IniSettingsStore(QString folder);
+    ~IniSettingsStore() override;
 
     QString read(const QString &application, const QString &section,
                  const QString &key) const override;
     bool write(const QString &application, const QString &section, const QString &key,
                const QString &value) override;
 
-    QString filePath() const { return m_filePath; }
-    // Where the program keeps the store for the current user.
-    static QString defaultFilePath();
+    QString filePath(const QString &application) const;
+    // The folder the program keeps the store in for the current user.
+    static QString defaultFolder();
 
 private:
-    void load();
-    bool save() const;
+    QSettings &settingsFor(const QString &application) const;
 
-    QString m_filePath;
-    // group -> key -> value, in the order written (groups and keys are few)
-    QList<std::pair<QString, QList<std::pair<QString, QString>>>> m_groups;
+    QString m_folder;
+    mutable std::map<QString, std::unique_ptr<QSettings>> m_files;
 };
 
 // An in-memory store for tests and the sheet tool.

@@ -16,15 +16,15 @@ struct TestWindow
 {
     TestWindow()
         : programFolder(quorvel::DiskProgramFiles::locate(QStringLiteral(QUORVEL_TEST_BIN_DIR))),
-          files(programFolder), settings(settingsDir.filePath(QStringLiteral("settings.ini"))),
-          random(42), window(programFolder, files, settings, random)
+          files(programFolder), settings(settingsDir.path()), random(42),
+          window(programFolder, files, settings, random)
     {
     }
 
     QTemporaryDir settingsDir;
     QString programFolder;
     quorvel::DiskProgramFiles files;
-    quorvel::FileSettingsStore settings;
+    quorvel::IniSettingsStore settings;
     quorvel::SeededRandom random;
     quorvel::Form1 window;
 };

@@ -1,16 +1,20 @@
 #include "app/core/maincontroller.h"
 
+#include "app/core/passwordfile.h"
 #include "content/programfiles.h"
 #include "content/storedtexts.h"
+#include "page/pagedocument.h"
 #include "page/pageformat.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
+
+#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
 namespace quorvel {
 
-MainWindowController::MainWindowController(MainView &view, const ProgramFiles &files,
+MainWindowController::MainWindowController(MainView &view, ProgramFiles &files,
                                            SettingsStore &settings, RandomSource &random)
     : m_view(view), m_files(files), m_random(random), m_medals(settings), m_catalogue(files),
       m_drill(random)
@@ -148,11 +152,13 @@ void MainWindowController::startPage()
 
 void MainWindowController::writePage(const QString &html)
 {
+    ++m_pageSerial;
     m_view.pane(PaneId::Main).apply({DomEdit::setBody(html)});
 }
 
 void MainWindowController::showStartPage()
 {
+    ++m_pageSerial;
     m_view.pane(PaneId::Main).navigate(m_files.absolutePath(u"help.htm"_s));
 }
 
@@ -170,8 +176,10 @@ void MainWindowController::showIntroduction()
 
 void MainWindowController::navigatePane(PaneId pane, const QString &relativePath)
 {
-    if (pane == PaneId::Main)
+    if (pane == PaneId::Main) {
         m_mainPaneNavigated = true;
+        ++m_pageSerial;
+    }
     m_view.pane(pane).navigate(m_files.absolutePath(relativePath));
 }
 
@@ -189,7 +197,18 @@ void MainWindowController::tickIntroduction()
 
 void MainWindowController::toolbarClicked(const QString &key)
 {
-    if (key == "w3"_L1) {
+    if (key == "w1"_L1) {
+        if (!isAdvancedUser())
+            m_view.showMessage(u"必须已高级用户身份登陆才可以修改密码！软件最初设定的密码是463"_s);
+        else
+            m_view.openChangePasswordDialog();
+    } else if (key == "w2"_L1) {
+        m_view.openOptionsDialog();
+    } else if (key == "w11"_L1) {
+        m_view.openLoginDialog();
+    } else if (key == "w12"_L1) {
+        m_view.printMainPane();
+    } else if (key == "w3"_L1) {
         showIntroduction();
         m_view.bringToFront(PaneId::Main);
     } else if (key == "w7"_L1) {
@@ -199,6 +218,145 @@ void MainWindowController::toolbarClicked(const QString &key)
     } else if (key == "w9"_L1) {
         showMedalPage();
     }
+}
+
+void MainWindowController::setGradingHandler(GradingVariant variant, GradingHandler handler)
+{
+    m_gradingHandlers.insert(variant, std::move(handler));
+}
+
+void MainWindowController::reloadStoredPassword()
+{
+    const std::optional<QString> text =
+        m_files.readText(QString::fromUtf16(passwordfile::fileName));
+    // Without its file the program keeps the password the dialogs promise.
+    state.PassWordOld =
+        text ? passwordfile::parse(*text) : QString::fromUtf16(passwordfile::initialPassword);
+}
+
+void MainWindowController::confirmLogin(const QString &typed)
+{
+    if (typed == state.PassWordOld) {
+        state.Password = typed;
+        return;
+    }
+    m_view.showMessage(u"你输入的高级用户密码不对！软件最初的密码是463，建议登陆后修改。"
+                       u"只能已学生身份登陆！"_s);
+}
+
+MainWindowController::PasswordChange
+MainWindowController::changePassword(const QString &oldPassword, const QString &newPassword)
+{
+    if (newPassword.isEmpty() || oldPassword.isEmpty()) {
+        m_view.showMessage(u"密码框不能空！"_s);
+        return PasswordChange::KeepOpen;
+    }
+    if (oldPassword != state.PassWordOld) {
+        m_view.showMessage(u"老密码不对！不能修改！"_s);
+        return PasswordChange::Close;
+    }
+    const std::optional<QByteArray> file = passwordfile::encode(newPassword);
+    if (!file) {
+        m_view.showMessage(u"新密码里有不能保存的字符，密码没有修改！请只用字母、数字或汉字。"_s);
+        return PasswordChange::KeepOpen;
+    }
+    if (!m_files.writeFile(QString::fromUtf16(passwordfile::fileName), *file)) {
+        m_view.showMessage(u"密码文件无法写入，密码没有修改！请检查程序文件夹是否可以写入。"_s);
+        return PasswordChange::Close;
+    }
+    return PasswordChange::Close;
+}
+
+void MainWindowController::applyOptions(int itemsPerPage, int memorySeconds, int decimalPlaces)
+{
+    state.defaultTiCount = itemsPerPage;
+    state.YouXiMiao = memorySeconds;
+    state.XiaoShuWeiShu = decimalPlaces;
+}
+
+void MainWindowController::pageEvent(const QString &kind, const QString &targetName,
+                                     PageDocument &document)
+{
+    const TopicNode *node = m_tree.find(m_selectedKey);
+    const QString parentKey = node ? node->parentKey : QString();
+
+    if (kind == "click"_L1) {
+        // A click on the submit button grades the page at once, except on
+        // the intelligence test's pages.
+        if (m_selectedKey != "q52"_L1 && targetName == "finish"_L1 && document.find(u"finish"_s))
+            gradePage(document);
+    } else if (kind == "mousedown"_L1) {
+        if (parentKey == "q66788"_L1) {
+            if (document.find(u"R1"_s) && document.find(u"R4"_s))
+                m_explanationChoicesBoundOn = m_pageSerial;
+            const PageElement *fourth = document.find(u"R4"_s);
+            if (fourth && m_explanationChoicesBoundOn == m_pageSerial && !fourth->value.isEmpty()) {
+                state.choiceMade = true;
+            } else {
+                state.choiceMade = false;
+                if (const PageElement *answer = document.find(u"answer"_s))
+                    state.answerEmpty = answer->value.isEmpty();
+            }
+        }
+    } else if (kind == "mouseup"_L1) {
+        static const QStringList choices = {u"R1"_s, u"R2"_s, u"R3"_s, u"R4"_s};
+        const qsizetype choice = choices.indexOf(targetName);
+        if (choice >= 0 && m_explanationChoicesBoundOn == m_pageSerial) {
+            const PageElement *chosen = document.find(targetName);
+            state.choiceCorrect = chosen && chosen->tag == "good"_L1;
+            for (const QString &name : choices)
+                document.setChecked(name, name == targetName);
+            state.choiceMade = true;
+        }
+    }
+    m_view.pane(PaneId::Main).apply(document.takeEdits());
+}
+
+void MainWindowController::gradePage(PageDocument &document)
+{
+    if (!state.pageGradable)
+        return;
+    if (!isAdvancedUser()) {
+        m_view.showMessage(u"你的密码不对，不能查看答案！请向高级用户咨询密码！"_s);
+        return;
+    }
+
+    const TopicNode *node = m_tree.find(m_selectedKey);
+    const QString key = node ? node->key : QString();
+    const QString parentKey = node ? node->parentKey : QString();
+    for (GradingVariant variant : gradingVariants(key, parentKey)) {
+        if (usesItemGrading(variant)) {
+            const bool inequality = m_view.displayMode() == DisplayMode::Inequality &&
+                                    tabCaption() == catalogue::arithmeticTab;
+            const GradingResult result =
+                gradeItems(document, {state.pageItemCount, inequality, state.elapsedSeconds});
+            if (result.perfect())
+                awardMedal();
+        } else if (const GradingHandler handler = m_gradingHandlers.value(variant)) {
+            handler(document);
+        }
+        if (endsGradingAtOnce(variant))
+            return;
+    }
+    m_view.timer(TimerId::PageSeconds).setEnabled(false);
+    state.pageGradable = false;
+}
+
+QString MainWindowController::parentCaptionOf(const TopicNode &node) const
+{
+    const TopicNode *parent = m_tree.find(node.parentKey);
+    return parent ? parent->caption : QString();
+}
+
+void MainWindowController::awardMedal()
+{
+    const TopicNode *node = m_tree.find(m_selectedKey);
+    const QString record = MedalBook::record(
+        node ? parentCaptionOf(*node) : QString(), node ? node->caption : QString(),
+        state.elapsedSeconds, QLocale::system().toString(today(), QLocale::ShortFormat));
+    if (!m_medals.award(record))
+        m_view.showMessage(
+            u"这块奖牌没能保存到成绩记录里！请检查磁盘空间和设置文件夹的写入权限。"_s);
 }
 
 } // namespace quorvel

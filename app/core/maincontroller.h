@@ -4,12 +4,14 @@
 // status-bar seconds and the introduction text. The Qt window forwards its
 // events here; tests drive it through fakes of MainView.
 #include "app/core/catalogue.h"
+#include "app/core/grading.h"
 #include "app/core/mainview.h"
 #include "app/core/routing.h"
 #include "app/core/topictree.h"
 #include "drills/fouroperations.h"
 #include "page/medalbook.h"
 
+#include <QDate>
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -17,6 +19,7 @@
 
 namespace quorvel {
 
+class PageDocument;
 class ProgramFiles;
 class RandomSource;
 class SettingsStore;
@@ -52,7 +55,7 @@ struct NodeDispatch
 class MainWindowController
 {
 public:
-    MainWindowController(MainView &view, const ProgramFiles &files, SettingsStore &settings,
+    MainWindowController(MainView &view, ProgramFiles &files, SettingsStore &settings,
                          RandomSource &random);
 
     // Runs before the defaults are set at start-up (the login dialog).
@@ -63,6 +66,13 @@ public:
     void setHandler(Route route, RouteHandler handler);
     bool hasHandler(Route route) const { return m_handlers.contains(route); }
 
+    using GradingHandler = std::function<void(PageDocument &)>;
+    // Plugs the grading of a page family into its place in the variant order.
+    void setGradingHandler(GradingVariant variant, GradingHandler handler);
+
+    // The date written into medal records.
+    std::function<QDate()> today = [] { return QDate::currentDate(); };
+
     // Window events.
     void start();
     void selectTab(int index);
@@ -70,6 +80,28 @@ public:
     void toolbarClicked(const QString &key);
     void tickPageSeconds();  // Timer1
     void tickIntroduction(); // Timer3
+    // A document click, mousedown or mouseup in the main pane, with the
+    // page's named elements; the handler's writes go back to the page.
+    void pageEvent(const QString &kind, const QString &targetName, PageDocument &document);
+
+    // Accounts: the advanced user knows the answer password.
+    bool isAdvancedUser() const { return state.Password == state.PassWordOld; }
+    // The login dialog opens: the stored password is read anew.
+    void reloadStoredPassword();
+    // "确定" of the login dialog with the typed password.
+    void confirmLogin(const QString &typed);
+    enum class PasswordChange
+    {
+        KeepOpen,
+        Close
+    };
+    // "确定" of the change-password dialog.
+    PasswordChange changePassword(const QString &oldPassword, const QString &newPassword);
+    // "确定" of the options dialog.
+    void applyOptions(int itemsPerPage, int memorySeconds, int decimalPlaces);
+
+    // Grades the page on screen (the click on "finish").
+    void gradePage(PageDocument &document);
 
     // Operations the handlers use.
     void startPage();
@@ -92,10 +124,12 @@ public:
 
 private:
     void dispatch(const TopicNode &node);
+    void awardMedal();
+    QString parentCaptionOf(const TopicNode &node) const;
     void runFourOperationDrill(NodeDispatch &dispatch);
 
     MainView &m_view;
-    const ProgramFiles &m_files;
+    ProgramFiles &m_files;
     RandomSource &m_random;
     MedalBook m_medals;
     CatalogueBuilder m_catalogue;
@@ -105,6 +139,11 @@ private:
     int m_currentTab = 0;
     bool m_mainPaneNavigated = false;
     QHash<Route, RouteHandler> m_handlers;
+    QHash<GradingVariant, GradingHandler> m_gradingHandlers;
+    // Bumped whenever the main pane gets a new page; element bindings made
+    // on an earlier page no longer receive events.
+    int m_pageSerial = 0;
+    int m_explanationChoicesBoundOn = -1; // R1 to R4 of the olympiad explanations
 };
 
 } // namespace quorvel

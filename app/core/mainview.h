@@ -67,6 +67,15 @@ public:
     virtual void selectTreeNode(const QString &key) = 0;
     virtual DisplayMode displayMode() const = 0;
     virtual TimerControl &timer(TimerId id) = 0;
+
+    // A message box titled "提示" with an OK button; returns when it closes.
+    virtual void showMessage(const QString &text) = 0;
+    // The modal dialogs; each returns when it closes.
+    virtual void openLoginDialog() = 0;          // Form2
+    virtual void openChangePasswordDialog() = 0; // frmPassword
+    virtual void openOptionsDialog() = 0;        // frmOption
+    // Prints the page shown in the main pane.
+    virtual void printMainPane() = 0;
 };
 
 // A timer that only records its state, for fakes.

@@ -31,6 +31,11 @@ public:
     void selectTreeNode(const QString &key) override { selectedKey = key; }
     DisplayMode displayMode() const override { return mode; }
     TimerControl &timer(TimerId id) override { return timers[int(id) - 1]; }
+    void showMessage(const QString &text) override { messages.append(text); }
+    void openLoginDialog() override { dialogs.append(QStringLiteral("Form2")); }
+    void openChangePasswordDialog() override { dialogs.append(QStringLiteral("frmPassword")); }
+    void openOptionsDialog() override { dialogs.append(QStringLiteral("frmOption")); }
+    void printMainPane() override { dialogs.append(QStringLiteral("print")); }
 
     RecordingPane main;
     RecordingPane second;
@@ -41,6 +46,8 @@ public:
     QString selectedKey;
     DisplayMode mode = DisplayMode::Horizontal;
     PlainTimer timers[6];
+    QStringList messages; // every message box, in order
+    QStringList dialogs;  // every dialog opened, and "print"
 };
 
 } // namespace quorvel

@@ -3,13 +3,19 @@
 #include "app/core/catalogue.h"
 #include "app/core/layout.h"
 #include "app/core/maincontroller.h"
+#include "app/shell/dialogs.h"
+#include "app/shell/panebridge.h"
 #include "app/shell/topictreewidget.h"
 #include "app/shell/webpane.h"
 #include "app/shell/windowtimer.h"
+#include "page/pagedocument.h"
 
 #include <QActionGroup>
 #include <QFrame>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -46,7 +52,7 @@ constexpr ToolbarButton toolbarButtons[] = {
 
 } // namespace
 
-Form1::Form1(const QString &programFolder, const ProgramFiles &files, SettingsStore &settings,
+Form1::Form1(const QString &programFolder, ProgramFiles &files, SettingsStore &settings,
              RandomSource &random, QWidget *parent)
     : QMainWindow(parent)
 {
@@ -109,6 +115,17 @@ Form1::Form1(const QString &programFolder, const ProgramFiles &files, SettingsSt
             [this](int index) { m_controller->selectTab(index); });
     connect(TreeView1, &TopicTreeWidget::nodeClicked, this,
             [this](const QString &key) { m_controller->nodeClicked(key); });
+    connect(WebBrowser1, &QWebEngineView::printFinished, this, [this](bool success) {
+        m_printer.reset();
+        if (!success)
+            showMessage(u"打印没有成功！"_s);
+    });
+    connect(WebBrowser1->bridge(), &PaneBridge::pageEvent, this,
+            [this](const QString &kind, const QString &targetName, const QString &,
+                   const QJsonArray &snapshot) {
+                PageDocument document = PageDocument::fromJson(snapshot);
+                m_controller->pageEvent(kind, targetName, document);
+            });
 
     // The window opens centred with a client area of 739 × 518 pixels.
     resize(739, 518);
@@ -203,6 +220,43 @@ DisplayMode Form1::displayMode() const
 TimerControl &Form1::timer(TimerId id)
 {
     return *m_timers[int(id) - 1];
+}
+
+void Form1::showMessage(const QString &text)
+{
+    QMessageBox::information(this, u"提示"_s, text, QMessageBox::Ok);
+}
+
+void Form1::openLoginDialog()
+{
+    Form2 dialog(*m_controller, this);
+    dialog.exec();
+}
+
+void Form1::openChangePasswordDialog()
+{
+    FrmPassword dialog(*m_controller, this);
+    dialog.exec();
+}
+
+void Form1::openOptionsDialog()
+{
+    FrmOption dialog(*m_controller, this);
+    dialog.exec();
+}
+
+void Form1::printMainPane()
+{
+    if (m_printer)
+        return; // the last page is still being printed
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), this);
+    dialog.setWindowTitle(u"打印"_s);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The printer must live until the pane reports the page printed.
+    m_printer = std::move(printer);
+    WebBrowser1->print(m_printer.get());
 }
 
 void Form1::resizeEvent(QResizeEvent *event)

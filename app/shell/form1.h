@@ -14,6 +14,7 @@ class QStackedWidget;
 class QTabBar;
 class QToolBar;
 class QFrame;
+class QPrinter;
 
 namespace quorvel {
 
@@ -29,7 +30,7 @@ class Form1 : public QMainWindow, public MainView
 {
     Q_OBJECT
 public:
-    Form1(const QString &programFolder, const ProgramFiles &files, SettingsStore &settings,
+    Form1(const QString &programFolder, ProgramFiles &files, SettingsStore &settings,
           RandomSource &random, QWidget *parent = nullptr);
     ~Form1() override;
 
@@ -43,6 +44,11 @@ public:
     void selectTreeNode(const QString &key) override;
     DisplayMode displayMode() const override;
     TimerControl &timer(TimerId id) override;
+    void showMessage(const QString &text) override;
+    void openLoginDialog() override;
+    void openChangePasswordDialog() override;
+    void openOptionsDialog() override;
+    void printMainPane() override;
 
     // The controls, by their names in the program.
     QToolBar *Toolbar1 = nullptr;
@@ -68,6 +74,7 @@ private:
     QActionGroup *m_modeGroup = nullptr;
     std::unique_ptr<WindowTimer> m_timers[6];
     std::unique_ptr<MainWindowController> m_controller;
+    std::unique_ptr<QPrinter> m_printer;
 };
 
 } // namespace quorvel

@@ -22,11 +22,13 @@ int main(int argc, char *argv[])
 
     const QString programFolder = quorvel::DiskProgramFiles::locate(app.applicationDirPath());
     quorvel::DiskProgramFiles files(programFolder);
-    quorvel::FileSettingsStore settings(quorvel::FileSettingsStore::defaultFilePath());
+    quorvel::IniSettingsStore settings(quorvel::IniSettingsStore::defaultFolder());
     quorvel::SeededRandom random(quorvel::SeededRandom::freshSeed());
 
     quorvel::Form1 window(programFolder, files, settings, random);
-    window.show();
+    // The login dialog comes first; the window shows once it has closed.
+    window.controller().loginHook = [&window] { window.openLoginDialog(); };
     window.controller().start();
+    window.show();
     return app.exec();
 }

@@ -221,11 +221,11 @@ void TestPageCore::settingsFileRoundTrip()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString path = dir.filePath(u"sub/settings.ini"_s);
+    const QString folder = dir.filePath(u"sub"_s);
 
     const QString tricky = u"a\\b\nc\r\nd=e [x] \\n"_s;
     {
-        FileSettingsStore store(path);
+        IniSettingsStore store(folder);
         QCOMPARE(store.read(u"mbqzt"_s, u"jb"_s, u"num"_s), QString());
         QVERIFY(store.write(u"mbqzt"_s, u"jb"_s, u"num"_s, u"1"_s));
         QVERIFY(store.write(u"mbqzt"_s, u"jb"_s, u"第1个"_s, u"加法/10以内加法-->用时35秒！"_s));
@@ -236,11 +236,15 @@ void TestPageCore::settingsFileRoundTrip()
         QVERIFY(store.write(u"mbqzt"_s, u"jb"_s, u"empty"_s, QString()));
         QVERIFY(store.write(u"mbqzt"_s, u"jb"_s, u"k=1"_s, u"v"_s));
         QVERIFY(store.write(u"mbqzt"_s, u"jb"_s, u"[a"_s, u"b]"_s));
+        QVERIFY(store.write(u"mbqzt"_s, u"jb"_s, u"第2个"_s, u"a"_s));
+        QVERIFY(store.write(u"mbqzt"_s, u"jb"_s, u"第2个"_s, QString())); // emptied again
         QCOMPARE(store.read(u"mbqzt"_s, u"jb"_s, u"num"_s), u"2"_s);
     }
-    QVERIFY(QFile::exists(path));
+    // One INI file per application, the section as its group.
+    QVERIFY(QFile::exists(folder + u"/mbqzt.ini"_s));
+    QVERIFY(QFile::exists(folder + u"/app2.ini"_s));
 
-    const FileSettingsStore reopened(path);
+    const IniSettingsStore reopened(folder);
     QCOMPARE(reopened.read(u"mbqzt"_s, u"jb"_s, u"num"_s), u"2"_s);
     QCOMPARE(reopened.read(u"mbqzt"_s, u"jb"_s, u"第1个"_s), u"加法/10以内加法-->用时35秒！"_s);
     QCOMPARE(reopened.read(u"mbqzt"_s, u"jb"_s, u"tricky"_s), tricky);
@@ -265,9 +269,9 @@ void TestPageCore::settingsWriteToUnwritablePathFails()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("not a folder");
     }
-    FileSettingsStore store(plainFile + u"/settings.ini"_s);
+    IniSettingsStore store(plainFile);
     QVERIFY(!store.write(u"mbqzt"_s, u"jb"_s, u"num"_s, u"1"_s));
-    QVERIFY(!QFile::exists(plainFile + u"/settings.ini"_s));
+    QVERIFY(!QFile::exists(plainFile + u"/mbqzt.ini"_s));
 }
 
 void TestPageCore::medalCount_data()
