@@ -9,14 +9,22 @@
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+
 #include <QTemporaryDir>
+#include <functional>
 
 struct TestWindow
 {
-    TestWindow()
+    // settingsFolder: where the settings store lives; a fresh temporary
+    // folder when empty (a "restart" passes the folder of the run before).
+    explicit TestWindow(const QString &settingsFolder = {})
         : programFolder(quorvel::DiskProgramFiles::locate(QStringLiteral(QUORVEL_TEST_BIN_DIR))),
-          files(programFolder), settings(settingsDir.path()), random(42),
+          files(programFolder),
+          settings(settingsFolder.isEmpty() ? settingsDir.path() : settingsFolder), random(42),
           window(programFolder, files, settings, random)
     {
     }
@@ -28,6 +36,27 @@ struct TestWindow
     quorvel::SeededRandom random;
     quorvel::Form1 window;
 };
+
+// Answers the next modal dialog of this type once it is up. A timer looks
+// for it, so the answer also comes while the dialog runs its own event loop.
+template <typename Dialog> void whenDialogOpens(std::function<void(Dialog *)> answer)
+{
+    auto *poll = new QTimer;
+    auto *waited = new QElapsedTimer;
+    waited->start();
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, [poll, waited, answer] {
+        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        if (!dialog && waited->elapsed() < 10000)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        delete waited;
+        if (dialog)
+            answer(dialog);
+    });
+    poll->start();
+}
 
 // Environment for running the web view offscreen in tests; call before the
 // application object exists.

@@ -15,7 +15,7 @@ QString characterOfCode(qint16 code)
     const quint16 unsignedCode = quint16(code);
     QByteArray bytes;
     if (unsignedCode > 0xFF)
-        bytes = QByteArray{char(unsignedCode >> 8), char(unsignedCode & 0xFF)};
+        bytes = QByteArray(1, char(unsignedCode >> 8)) + char(unsignedCode & 0xFF);
     else
         bytes = QByteArray(1, char(unsignedCode));
     QStringDecoder gbk("GBK");

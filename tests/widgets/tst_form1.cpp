@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -30,6 +31,7 @@ private Q_SLOTS:
     void treeClicksCountOnlyFromTheUser();
     void treeRefusesEditing();
     void layoutSurvivesATinyWindow();
+    void passwordButtonNeedsTheAdvancedUser();
 
 private:
     std::unique_ptr<TestWindow> m_app;
@@ -188,6 +190,20 @@ void TestForm1::layoutSurvivesATinyWindow()
     QCOMPARE(w.WebBrowser1->parentWidget()->x(), w.TreeView1->x() + 209 + 5);
     QCOMPARE(w.WebBrowser1->parentWidget()->y(), w.TreeView1->y());
     QCOMPARE(w.WebBrowser1->parentWidget()->height(), w.TreeView1->height());
+}
+
+void TestForm1::passwordButtonNeedsTheAdvancedUser()
+{
+    MainWindowController &controller = m_app->window.controller();
+    controller.state.Password = u"x"_s;
+    controller.state.PassWordOld = u"463"_s;
+    QString shown;
+    whenDialogOpens<QMessageBox>([&shown](QMessageBox *box) {
+        shown = box->windowTitle() + u'|' + box->text();
+        box->accept();
+    });
+    m_app->window.toolbarAction(u"w1"_s)->trigger();
+    QCOMPARE(shown, u"提示|必须已高级用户身份登陆才可以修改密码！软件最初设定的密码是463"_s);
 }
 
 QUORVEL_WEB_TEST_MAIN(TestForm1)

@@ -1,0 +1,183 @@
+// A family's daily loop through the real window offscreen: the parent logs
+// in as the advanced user, the child types the answers of a drill page and
+// presses "提交答案", the marks and the result line appear on the page, and
+// the medal is still there after a restart.
+#include "app/shell/dialogs.h"
+#include "app/shell/panebridge.h"
+#include "app/shell/webpane.h"
+#include "testwindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+using namespace quorvel;
+
+namespace {
+
+QVariant evaluate(WebPane *pane, const QString &script)
+{
+    QVariant result;
+    bool done = false;
+    pane->page()->runJavaScript(script, [&](const QVariant &value) {
+        result = value;
+        done = true;
+    });
+    QElapsedTimer waited;
+    waited.start();
+    while (!done && waited.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return result;
+}
+
+// Loads the start page and waits for the introduction on top of it.
+bool startAndWait(TestWindow &app)
+{
+    QSignalSpy applied(app.window.WebBrowser1->bridge(), &PaneBridge::applied);
+    app.window.controller().start();
+    return applied.wait(20000);
+}
+
+} // namespace
+
+class TestGradingFlow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void studentCannotGrade();
+    void advancedUserGradesAndEarnsAMedal();
+    void medalSurvivesARestart();
+
+private:
+    QTemporaryDir m_settings;
+};
+
+void TestGradingFlow::studentCannotGrade()
+{
+    TestWindow app(m_settings.path());
+    app.window.show();
+    QVERIFY(startAndWait(app));
+
+    // The student account: the password box is emptied, so the login fails.
+    whenDialogOpens<Form2>([](Form2 *login) {
+        login->List1->setCurrentRow(1);
+        QVERIFY(!login->Text2->isEnabled());
+        whenDialogOpens<QMessageBox>([](QMessageBox *box) { box->accept(); });
+        login->Command2->click();
+    });
+    app.window.openLoginDialog();
+    QVERIFY(!app.window.controller().isAdvancedUser());
+
+    QSignalSpy applied(app.window.WebBrowser1->bridge(), &PaneBridge::applied);
+    app.window.controller().nodeClicked(u"q17"_s);
+    QVERIFY(applied.wait(10000));
+
+    QString refusal;
+    whenDialogOpens<QMessageBox>([&refusal](QMessageBox *box) {
+        refusal = box->windowTitle() + u'|' + box->text();
+        box->accept();
+    });
+    evaluate(app.window.WebBrowser1, u"document.getElementsByName('finish')[0].click(); true"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(!refusal.isEmpty(), 5000);
+    QCOMPARE(refusal, u"提示|你的密码不对，不能查看答案！请向高级用户咨询密码！"_s);
+    QVERIFY(app.window.controller().state.pageGradable);
+}
+
+void TestGradingFlow::advancedUserGradesAndEarnsAMedal()
+{
+    TestWindow app(m_settings.path());
+    app.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&app.window));
+    QVERIFY(startAndWait(app));
+
+    whenDialogOpens<Form2>([](Form2 *login) {
+        login->List1->setCurrentRow(0);
+        QVERIFY(login->Text2->isEnabled());
+        QTest::keyClicks(login->Text2, u"463"_s);
+        login->Command2->click();
+    });
+    app.window.openLoginDialog();
+    QVERIFY(app.window.controller().isAdvancedUser());
+
+    WebPane *pane = app.window.WebBrowser1;
+    QSignalSpy applied(pane->bridge(), &PaneBridge::applied);
+    app.window.controller().nodeClicked(u"q17"_s);
+    QVERIFY(applied.wait(10000));
+
+    // Type every answer with the keyboard into its box, as a child does.
+    const int items = evaluate(pane, u"document.getElementsByName('finish').length ? "
+                                     u"document.querySelectorAll('input.text').length : 0"_s)
+                          .toInt();
+    QCOMPARE(items, 10);
+    for (int i = 1; i <= items; ++i) {
+        const QString box =
+            u"document.getElementsByName('answer"_s + QString::number(i) + u"')[0]"_s;
+        const QString answer = evaluate(pane, box + u".getAttribute('tag')"_s).toString();
+        evaluate(pane, box + u".focus(); true"_s);
+        QTest::keyClicks(pane->focusProxy(), answer);
+        QTRY_COMPARE_WITH_TIMEOUT(evaluate(pane, box + u".value"_s).toString(), answer, 5000);
+    }
+
+    // Press "提交答案" with the mouse.
+    const QVariantList rect =
+        evaluate(
+            pane,
+            u"(() => { const r = document.getElementsByName('finish')[0]"
+            u".getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; })()"_s)
+            .toList();
+    QCOMPARE(rect.size(), 2);
+    const QPoint centre(qRound(rect[0].toDouble()), qRound(rect[1].toDouble()));
+    applied.clear();
+    QTest::mouseClick(pane->focusProxy(), Qt::LeftButton, {}, centre);
+    QTRY_VERIFY_WITH_TIMEOUT(!app.window.controller().state.pageGradable, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(evaluate(pane, u"document.body.innerText"_s)
+                                 .toString()
+                                 .contains(u"非常不错！你的得分是100分"_s),
+                             5000);
+
+    const QString text = evaluate(pane, u"document.body.innerText"_s).toString();
+    QCOMPARE(text.count(u"(√)"_s), 10);
+    QVERIFY(!text.contains(u"正确答案"_s));
+    QVERIFY(evaluate(pane, u"document.querySelector('img[src$=\"jb.gif\"]') !== null"_s).toBool());
+    QVERIFY(!app.window.timer(TimerId::PageSeconds).isEnabled());
+    QCOMPARE(app.window.controller().medalCount(), 1);
+
+    // A second press reaches the program and changes nothing.
+    QSignalSpy events(pane->bridge(), &PaneBridge::pageEvent);
+    QTest::mouseClick(pane->focusProxy(), Qt::LeftButton, {}, centre);
+    QTRY_VERIFY_WITH_TIMEOUT(std::any_of(events.cbegin(), events.cend(),
+                                         [](const QList<QVariant> &e) {
+                                             return e.at(0).toString() == "click"_L1 &&
+                                                    e.at(1).toString() == "finish"_L1;
+                                         }),
+                             5000);
+    QCOMPARE(evaluate(pane, u"document.body.innerText"_s).toString(), text);
+    QCOMPARE(app.window.controller().medalCount(), 1);
+}
+
+void TestGradingFlow::medalSurvivesARestart()
+{
+    TestWindow app(m_settings.path());
+    app.window.show();
+    QVERIFY(startAndWait(app));
+    QCOMPARE(app.window.controller().medalCount(), 1);
+
+    QSignalSpy applied(app.window.WebBrowser1->bridge(), &PaneBridge::applied);
+    app.window.toolbarAction(u"w9"_s)->trigger();
+    QVERIFY(applied.wait(10000));
+    const QString body = evaluate(app.window.WebBrowser1, u"document.body.innerHTML"_s).toString();
+    QVERIFY(body.contains(u"你现在已经得到了1块奖牌"_s));
+    QVERIFY(body.contains(u"加法/20以内加法--&gt;用时"_s));
+}
+
+QUORVEL_WEB_TEST_MAIN(TestGradingFlow)
+#include "tst_gradingflow.moc"
