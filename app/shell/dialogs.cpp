@@ -45,6 +45,9 @@ Form2::Form2(MainWindowController &controller, QWidget *parent)
     layout->addWidget(Text2);
     layout->addLayout(bottom);
 
+    // The password box takes the focus, so no account is chosen until the
+    // user picks one.
+    Text2->setFocus();
     m_controller.reloadStoredPassword();
     connect(List1, &QListWidget::itemClicked, this, &Form2::itemChosen);
     connect(List1, &QListWidget::currentRowChanged, this, &Form2::itemChosen);
