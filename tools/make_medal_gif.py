@@ -74,15 +74,16 @@ def sample(x, y):
     return None
 
 
-def render():
+def render(shape=sample, width=SIZE, height=SIZE):
+    """Sample shape(x, y) over the picture; None marks a transparent pixel."""
     pixels = []
-    for py in range(SIZE):
-        for px in range(SIZE):
+    for py in range(height):
+        for px in range(width):
             acc = [0, 0, 0]
             hits = 0
             for sy in range(SUB):
                 for sx in range(SUB):
-                    c = sample(px + (sx + 0.5) / SUB, py + (sy + 0.5) / SUB)
+                    c = shape(px + (sx + 0.5) / SUB, py + (sy + 0.5) / SUB)
                     if c is not None:
                         hits += 1
                         for k in range(3):
@@ -158,15 +159,15 @@ def lzw_encode(indices, min_code_size):
     return bytes(out)
 
 
-def write_gif(path, palette, indices, bits):
+def write_gif(path, palette, indices, bits, width=SIZE, height=SIZE):
     min_code_size = max(2, bits)
     data = bytearray(b'GIF89a')
-    data += struct.pack('<HHBBB', SIZE, SIZE, 0x80 | (bits - 1) << 4 | (bits - 1), 0, 0)
+    data += struct.pack('<HHBBB', width, height, 0x80 | (bits - 1) << 4 | (bits - 1), 0, 0)
     for r, g, b in palette:
         data += bytes((r, g, b))
     # graphic control extension: colour 0 is transparent
     data += b'\x21\xf9\x04\x01\x00\x00\x00\x00'
-    data += b'\x2c' + struct.pack('<HHHHB', 0, 0, SIZE, SIZE, 0)
+    data += b'\x2c' + struct.pack('<HHHHB', 0, 0, width, height, 0)
     data.append(min_code_size)
     stream = lzw_encode(indices, min_code_size)
     for i in range(0, len(stream), 255):

@@ -17,12 +17,17 @@ namespace quorvel {
 MainWindowController::MainWindowController(MainView &view, ProgramFiles &files,
                                            SettingsStore &settings, RandomSource &random)
     : m_view(view), m_files(files), m_random(random), m_medals(settings), m_catalogue(files),
-      m_drill(random)
+      m_drill(random), m_levelGame(random)
 {
     const auto drill = [this](NodeDispatch &d) { runFourOperationDrill(d); };
     for (Route route : {Route::AdditionDrill, Route::SubtractionDrill, Route::MultiplicationDrill,
                         Route::DivisionDrill})
         setHandler(route, drill);
+    setHandler(Route::LevelGameChoice,
+               [this](NodeDispatch &d) { d.pageText = m_levelGame.difficultyBlock(); });
+    setHandler(Route::LevelGameStart, [this](NodeDispatch &d) {
+        d.pageText = m_levelGame.start(QString::number(d.number), *this);
+    });
 }
 
 void MainWindowController::setHandler(Route route, RouteHandler handler)
@@ -44,8 +49,8 @@ void MainWindowController::start()
     state.defaultTiCount = 10;
     state.YouXiMiao = 5;
     state.XiaoShuWeiShu = 1;
-    state.levelGameMilliseconds = 9000;
-    m_view.timer(TimerId::LevelQuestion).setInterval(state.levelGameMilliseconds);
+    m_levelGame.milliseconds = 9000;
+    m_view.timer(TimerId::LevelQuestion).setInterval(m_levelGame.milliseconds);
 
     m_medals.load();
     showStartPage();
@@ -147,13 +152,54 @@ void MainWindowController::startPage()
     state.pageGradable = true;
     state.elapsedSeconds = 0;
     m_view.bringToFront(PaneId::Main);
-    state.levelGameKind = u"000"_s;
+    m_levelGame.kindCode = u"000"_s;
 }
 
 void MainWindowController::writePage(const QString &html)
 {
-    ++m_pageSerial;
-    m_view.pane(PaneId::Main).apply({DomEdit::setBody(html)});
+    applyToMainPane({DomEdit::setBody(html)});
+}
+
+void MainWindowController::applyToMainPane(const DomEdits &edits)
+{
+    if (std::any_of(edits.cbegin(), edits.cend(),
+                    [](const DomEdit &e) { return e.kind == DomEdit::Kind::SetBody; }))
+        ++m_pageSerial;
+    m_view.pane(PaneId::Main).apply(edits);
+}
+
+void MainWindowController::tickLevelQuestion()
+{
+    PageDocument page;
+    m_levelGame.questionTick(page, *this);
+    applyToMainPane(page.takeEdits());
+}
+
+void MainWindowController::tickLevelSeconds()
+{
+    PageDocument page;
+    m_levelGame.secondsTick(page, *this);
+    applyToMainPane(page.takeEdits());
+}
+
+TimerControl &MainWindowController::questionTimer()
+{
+    return m_view.timer(TimerId::LevelQuestion);
+}
+
+TimerControl &MainWindowController::secondsTimer()
+{
+    return m_view.timer(TimerId::LevelSeconds);
+}
+
+void MainWindowController::flush(PageDocument &page)
+{
+    applyToMainPane(page.takeEdits());
+}
+
+void MainWindowController::showMessage(const QString &text)
+{
+    m_view.showMessage(text);
 }
 
 void MainWindowController::showStartPage()
@@ -286,6 +332,12 @@ void MainWindowController::pageEvent(const QString &kind, const QString &targetN
         if (m_selectedKey != "q52"_L1 && targetName == "finish"_L1 && document.find(u"finish"_s))
             gradePage(document);
     } else if (kind == "mousedown"_L1) {
+        static const QStringList levelKeys = {u"q511102"_s, u"q511103"_s, u"q511104"_s,
+                                              u"q511105"_s};
+        if (levelKeys.contains(m_selectedKey) && document.find(u"R1"_s))
+            m_levelChoicesBoundOn = m_pageSerial;
+        if (m_selectedKey.startsWith("q5111"_L1) && document.find(u"n1"_s))
+            m_difficultyChoicesBoundOn = m_pageSerial;
         if (parentKey == "q66788"_L1) {
             if (document.find(u"R1"_s) && document.find(u"R4"_s))
                 m_explanationChoicesBoundOn = m_pageSerial;
@@ -300,16 +352,22 @@ void MainWindowController::pageEvent(const QString &kind, const QString &targetN
         }
     } else if (kind == "mouseup"_L1) {
         static const QStringList choices = {u"R1"_s, u"R2"_s, u"R3"_s, u"R4"_s};
+        static const QStringList difficulties = {u"n1"_s, u"n2"_s, u"n3"_s};
         const qsizetype choice = choices.indexOf(targetName);
-        if (choice >= 0 && m_explanationChoicesBoundOn == m_pageSerial) {
+        const qsizetype difficulty = difficulties.indexOf(targetName);
+        if (choice >= 0 && m_levelChoicesBoundOn == m_pageSerial) {
+            m_levelGame.answer(int(choice) + 1, document, *this);
+        } else if (choice >= 0 && m_explanationChoicesBoundOn == m_pageSerial) {
             const PageElement *chosen = document.find(targetName);
             state.choiceCorrect = chosen && chosen->tag == "good"_L1;
             for (const QString &name : choices)
                 document.setChecked(name, name == targetName);
             state.choiceMade = true;
+        } else if (difficulty >= 0 && m_difficultyChoicesBoundOn == m_pageSerial) {
+            m_levelGame.chooseDifficulty(int(difficulty) + 1, document);
         }
     }
-    m_view.pane(PaneId::Main).apply(document.takeEdits());
+    applyToMainPane(document.takeEdits());
 }
 
 void MainWindowController::gradePage(PageDocument &document)

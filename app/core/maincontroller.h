@@ -9,6 +9,7 @@
 #include "app/core/routing.h"
 #include "app/core/topictree.h"
 #include "drills/fouroperations.h"
+#include "drills/levelgame.h"
 #include "page/medalbook.h"
 
 #include <QDate>
@@ -35,8 +36,6 @@ struct Form1State
     int elapsedSeconds = 0;    // seconds since the page was composed
     bool pageGradable = false; // the page on screen may still be graded
     int pageItemCount = 0;     // items of the page on screen
-    int levelGameMilliseconds = 9000;
-    QString levelGameKind = QStringLiteral("000"); // "000": no level game running
     bool choiceCorrect = false;
     bool choiceMade = false;
     bool answerEmpty = false;
@@ -52,7 +51,7 @@ struct NodeDispatch
     int pageItems = 0; // the items of that page, for the grader
 };
 
-class MainWindowController
+class MainWindowController : private LevelGameHost
 {
 public:
     MainWindowController(MainView &view, ProgramFiles &files, SettingsStore &settings,
@@ -78,8 +77,10 @@ public:
     void selectTab(int index);
     void nodeClicked(const QString &key);
     void toolbarClicked(const QString &key);
-    void tickPageSeconds();  // Timer1
-    void tickIntroduction(); // Timer3
+    void tickPageSeconds();   // Timer1
+    void tickIntroduction();  // Timer3
+    void tickLevelQuestion(); // Timer5
+    void tickLevelSeconds();  // Timer6
     // A document click, mousedown or mouseup in the main pane, with the
     // page's named elements; the handler's writes go back to the page.
     void pageEvent(const QString &kind, const QString &targetName, PageDocument &document);
@@ -119,12 +120,22 @@ public:
     QString tabCaption() const;
     const QStringList &lessonList() const { return m_catalogue.lessonList(); }
     FourOperationDrill &drill() { return m_drill; }
+    LevelGame &levelGame() { return m_levelGame; }
     // Groups whose children are added on first click; forgotten at every tab change.
     QSet<QString> filledGroups;
 
 private:
     void dispatch(const TopicNode &node);
     void awardMedal();
+    // Sends edits to the main pane; a new body makes every earlier element
+    // binding stale.
+    void applyToMainPane(const DomEdits &edits);
+
+    // LevelGameHost
+    TimerControl &questionTimer() override;
+    TimerControl &secondsTimer() override;
+    void flush(PageDocument &page) override;
+    void showMessage(const QString &text) override;
     QString parentCaptionOf(const TopicNode &node) const;
     void runFourOperationDrill(NodeDispatch &dispatch);
 
@@ -134,6 +145,7 @@ private:
     MedalBook m_medals;
     CatalogueBuilder m_catalogue;
     FourOperationDrill m_drill;
+    LevelGame m_levelGame;
     TopicTree m_tree;
     QString m_selectedKey;
     int m_currentTab = 0;
@@ -144,6 +156,8 @@ private:
     // on an earlier page no longer receive events.
     int m_pageSerial = 0;
     int m_explanationChoicesBoundOn = -1; // R1 to R4 of the olympiad explanations
+    int m_levelChoicesBoundOn = -1;       // R1 to R4 of the level game
+    int m_difficultyChoicesBoundOn = -1;  // n1 to n3 of the level game
 };
 
 } // namespace quorvel

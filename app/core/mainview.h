@@ -5,6 +5,7 @@
 // plain fakes.
 #include "drills/fouroperations.h"
 #include "page/domedit.h"
+#include "page/timercontrol.h"
 
 #include <QString>
 
@@ -22,18 +23,6 @@ public:
     // Applies edits to the current document, in order; edits made before the
     // document is ready wait for it.
     virtual void apply(const DomEdits &edits) = 0;
-};
-
-// A timer of the window: interval and on/off. Its ticks call a tick method
-// of the main window's logic.
-class TimerControl
-{
-public:
-    virtual ~TimerControl() = default;
-    virtual void setEnabled(bool enabled) = 0;
-    virtual bool isEnabled() const = 0;
-    virtual void setInterval(int milliseconds) = 0;
-    virtual int interval() const = 0;
 };
 
 enum class PaneId
@@ -76,20 +65,6 @@ public:
     virtual void openOptionsDialog() = 0;        // frmOption
     // Prints the page shown in the main pane.
     virtual void printMainPane() = 0;
-};
-
-// A timer that only records its state, for fakes.
-class PlainTimer final : public TimerControl
-{
-public:
-    void setEnabled(bool enabled) override { m_enabled = enabled; }
-    bool isEnabled() const override { return m_enabled; }
-    void setInterval(int milliseconds) override { m_interval = milliseconds; }
-    int interval() const override { return m_interval; }
-
-private:
-    bool m_enabled = false;
-    int m_interval = 1000;
 };
 
 } // namespace quorvel

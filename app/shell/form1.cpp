@@ -111,6 +111,10 @@ Form1::Form1(const QString &programFolder, ProgramFiles &files, SettingsStore &s
             [this] { m_controller->tickPageSeconds(); });
     connect(m_timers[2]->timer(), &QTimer::timeout, this,
             [this] { m_controller->tickIntroduction(); });
+    connect(m_timers[4]->timer(), &QTimer::timeout, this,
+            [this] { m_controller->tickLevelQuestion(); });
+    connect(m_timers[5]->timer(), &QTimer::timeout, this,
+            [this] { m_controller->tickLevelSeconds(); });
     connect(TabStrip1, &QTabBar::currentChanged, this,
             [this](int index) { m_controller->selectTab(index); });
     connect(TreeView1, &TopicTreeWidget::nodeClicked, this,

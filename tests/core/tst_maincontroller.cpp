@@ -91,7 +91,7 @@ void TestMainController::startUpOrderAndDefaults()
     QCOMPARE(c.state.defaultTiCount, 10);
     QCOMPARE(c.state.YouXiMiao, 5);
     QCOMPARE(c.state.XiaoShuWeiShu, 1);
-    QCOMPARE(c.state.levelGameMilliseconds, 9000);
+    QCOMPARE(c.levelGame().milliseconds, 9000);
     QCOMPARE(f.view.main.navigations, QStringList{f.files.absolutePath(u"help.htm"_s)});
 
     // The initial tree: tab "加减乘除" with the start-up division captions.
@@ -153,7 +153,7 @@ void TestMainController::nodeClickStartsATimedPage()
     f.view.timer(TimerId::MemoryGame).setEnabled(true);
     f.view.timer(TimerId::LevelSeconds).setEnabled(true);
     c.state.choiceCorrect = c.state.choiceMade = true;
-    c.state.levelGameKind = u"511"_s;
+    c.levelGame().kindCode = u"511102"_s;
     f.view.front = PaneId::Clock;
 
     c.nodeClicked(u"q17"_s);
@@ -162,7 +162,7 @@ void TestMainController::nodeClickStartsATimedPage()
     QVERIFY(!f.view.timer(TimerId::LevelSeconds).isEnabled());
     QVERIFY(!c.state.choiceCorrect && !c.state.choiceMade);
     QVERIFY(c.state.pageGradable);
-    QCOMPARE(c.state.levelGameKind, u"000"_s);
+    QCOMPARE(c.levelGame().kindCode, u"000"_s);
     QCOMPARE(f.view.front, PaneId::Main);
     QCOMPARE(c.state.elapsedSeconds, 0);
     QCOMPARE(countItems(f.view.main.body), 10);
