@@ -61,6 +61,7 @@ private Q_SLOTS:
     void pageEventsCarryASnapshot();
     void editsKeepBackslashesAndSkipMissingElements();
     void refusesNavigationOutsideTheProgramFolder();
+    void levelGameByMouse();
     void tabChangeShowsTheMedalPage();
 
 private:
@@ -206,6 +207,66 @@ void TestEndToEnd::refusesNavigationOutsideTheProgramFolder()
     QVERIFY(!GuardedPage::isAllowed(QUrl::fromLocalFile(folder + u"x/help.htm"_s), folder));
     QVERIFY(!GuardedPage::isAllowed(QUrl(u"http://127.0.0.1/"_s), folder));
     QVERIFY(!GuardedPage::isAllowed(QUrl(u"data:text/html,hi"_s), folder));
+}
+
+// Clicks the element the script names, with the mouse, in the page.
+static void clickElement(WebPane *pane, const QString &element)
+{
+    const QVariantList centre =
+        evaluate(
+            pane,
+            u"(() => { const r = "_s + element +
+                u".getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; })()"_s)
+            .toList();
+    QCOMPARE(centre.size(), 2);
+    QTest::mouseClick(pane->focusProxy(), Qt::LeftButton, {},
+                      QPoint(qRound(centre[0].toDouble()), qRound(centre[1].toDouble())));
+}
+
+void TestEndToEnd::levelGameByMouse()
+{
+    MainWindowController &controller = m_app->window.controller();
+    QSignalSpy applied(m_pane->bridge(), &PaneBridge::applied);
+    controller.nodeClicked(u"q5111"_s);
+    QVERIFY(applied.wait(5000));
+
+    // The hardest difficulty: five seconds a question.
+    clickElement(m_pane, u"document.getElementsByName('n3')[0]"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(controller.levelGame().milliseconds, 5000, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(evaluate(m_pane, u"document.getElementsByName('n3')[0].checked && "
+                                              u"!document.getElementsByName('n1')[0].checked"_s)
+                                 .toBool(),
+                             5000);
+
+    applied.clear();
+    controller.nodeClicked(u"q511102"_s);
+    QVERIFY(applied.wait(5000));
+    QVERIFY(bodyOf(m_pane).contains(u"5秒后开始算术闯关，做好准备哦。"_s));
+    QCOMPARE(m_app->window.timer(TimerId::LevelQuestion).interval(), 5000);
+    QVERIFY(m_app->window.timer(TimerId::LevelQuestion).isEnabled());
+
+    // The question clock's tick, without waiting the five seconds.
+    applied.clear();
+    controller.tickLevelQuestion();
+    QVERIFY(applied.wait(5000));
+    QVERIFY(bodyOf(m_pane).contains(u"第1题："_s));
+
+    clickElement(m_pane, u"[...document.querySelectorAll('input[type=radio]')].find("
+                         u"r => r.getAttribute('tag') === document.getElementsByName("
+                         u"'answerguoguan')[0].getAttribute('tag'))"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        evaluate(m_pane, u"document.body.innerText"_s).toString().contains(u"10(√)"_s), 5000);
+    QCOMPARE(
+        evaluate(m_pane, u"document.querySelectorAll('img[src=\"jindu.gif\"]').length"_s).toInt(),
+        1);
+    QCOMPARE(controller.levelGame().score, 10);
+
+    // Leaving for another node ends the game.
+    applied.clear();
+    controller.nodeClicked(u"q17"_s);
+    QVERIFY(applied.wait(5000));
+    controller.tickLevelQuestion();
+    QVERIFY(!m_app->window.timer(TimerId::LevelQuestion).isEnabled());
 }
 
 void TestEndToEnd::tabChangeShowsTheMedalPage()
