@@ -22,4 +22,10 @@ QString introduction()
     return text;
 }
 
+QString gamesDescription()
+{
+    static const QString text = resourceText(u":/texts/games.txt"_s);
+    return text;
+}
+
 } // namespace quorvel::texts

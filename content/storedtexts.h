@@ -8,4 +8,7 @@ namespace quorvel::texts {
 // with CR LF.
 QString introduction();
 
+// The games description of the group "数学游戏"; lines end with CR LF.
+QString gamesDescription();
+
 } // namespace quorvel::texts

@@ -3,6 +3,7 @@
 //
 //   quorvel-sheet --tab T1 --key q17 [--items 10|20|50] [--seed N]
 //                 [--mode normal|column|inequality] [--places 1..4] [--standalone]
+//   quorvel-sheet --solve24 A B C D
 //
 // The page text goes to standard output in UTF-8; other pane effects of the
 // click (a pane brought to the front, a navigation) go to standard error,
@@ -11,6 +12,7 @@
 #include "app/core/maincontroller.h"
 #include "app/core/recordingview.h"
 #include "content/programfiles.h"
+#include "games/twentyfour.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
 
@@ -96,12 +98,31 @@ int main(int argc, char *argv[])
                                           u"1"_s);
     const QCommandLineOption standaloneOption(u"standalone"_s,
                                               u"A complete HTML document, ready to print."_s);
+    const QCommandLineOption solveOption(
+        u"solve24"_s, u"Solves a 24-point deal of four card values 1 to 10."_s, u"A B C D"_s);
     parser.addOptions({tabOption, keyOption, itemsOption, seedOption, modeOption, placesOption,
-                       standaloneOption});
+                       standaloneOption, solveOption});
     if (!parser.parse(app.arguments()))
         return fail(parser.errorText());
     if (parser.isSet(u"help"_s)) {
         printLine(stdout, parser.helpText());
+        return 0;
+    }
+    if (parser.isSet(solveOption)) {
+        const QStringList values =
+            QStringList{parser.value(solveOption)} + parser.positionalArguments();
+        twentyfour::Deal deal{};
+        bool valid = values.size() == 4;
+        for (int i = 0; valid && i < 4; ++i) {
+            deal[i] = values[i].toInt(&valid);
+            valid = valid && deal[i] >= 1 && deal[i] <= 10;
+        }
+        if (!valid)
+            return fail(u"--solve24 takes four card values from 1 to 10"_s);
+        const QStringList solutions = twentyfour::solve(deal);
+        printLine(stdout, QString::number(solutions.size()));
+        for (const QString &solution : solutions)
+            printLine(stdout, solution);
         return 0;
     }
     if (!parser.positionalArguments().isEmpty())

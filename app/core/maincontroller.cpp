@@ -28,6 +28,51 @@ MainWindowController::MainWindowController(MainView &view, ProgramFiles &files,
     setHandler(Route::LevelGameStart, [this](NodeDispatch &d) {
         d.pageText = m_levelGame.start(QString::number(d.number), *this);
     });
+    registerGames();
+}
+
+void MainWindowController::registerGames()
+{
+    setHandler(Route::GamesDescription, [](NodeDispatch &d) {
+        d.pageText = texts::gamesDescription().replace(u"\r\n"_s, u"<br>"_s);
+    });
+    setHandler(Route::Game24, [this](NodeDispatch &d) {
+        m_twentyFour.dealSolvable(m_random);
+        d.pageText = m_twentyFour.pageText();
+    });
+    setHandler(Route::MemoryGame, [this](NodeDispatch &d) {
+        d.pageText =
+            m_memoryGame.start(m_random, state.YouXiMiao, m_view.timer(TimerId::MemoryGame));
+        d.afterWrite = [this] { m_memoryPage = m_pageSerial; };
+    });
+    setHandler(Route::GameFilePage, [this](NodeDispatch &d) {
+        const QString file = d.number == 65   ? u"flash/1.htm"_s
+                             : d.number == 66 ? u"flash/2.htm"_s
+                                              : QString();
+        if (file.isEmpty())
+            return; // the other game nodes have no page of their own
+        navigatePane(PaneId::Second, file);
+        m_view.bringToFront(PaneId::Second);
+    });
+    setGradingHandler(GradingVariant::TwentyFour, [this](PageDocument &page) {
+        page.insertHtmlAfter(u"finish"_s, m_twentyFour.revealText(state.elapsedSeconds));
+    });
+    setGradingHandler(GradingVariant::MemoryCards, [this](PageDocument &page) {
+        MemoryGame::submit(page, state.elapsedSeconds);
+    });
+}
+
+void MainWindowController::tickMemoryGame()
+{
+    TimerControl &countdown = m_view.timer(TimerId::MemoryGame);
+    // Another page took the pane: the countdown box is gone, so it stops.
+    if (m_pageSerial != m_memoryPage) {
+        countdown.setEnabled(false);
+        return;
+    }
+    PageDocument page;
+    m_memoryGame.tick(page, countdown);
+    applyToMainPane(page.takeEdits());
 }
 
 void MainWindowController::setHandler(Route route, RouteHandler handler)
@@ -112,7 +157,7 @@ void MainWindowController::dispatch(const TopicNode &node)
     if (tag.number == 10 && state.defaultTiCount == 50)
         state.defaultTiCount = 20;
 
-    NodeDispatch d{node, tag.family, tag.number, {}, 0};
+    NodeDispatch d{node, tag.family, tag.number, {}, 0, {}};
     m_mainPaneNavigated = false;
     if (tag.family == u'$') {
         if (const auto handler = m_handlers.value(Route::TimeInterval))
@@ -126,6 +171,8 @@ void MainWindowController::dispatch(const TopicNode &node)
         return;
     writePage(d.pageText);
     state.pageItemCount = d.pageItems;
+    if (d.afterWrite)
+        d.afterWrite();
 }
 
 void MainWindowController::runFourOperationDrill(NodeDispatch &d)

@@ -10,6 +10,8 @@
 #include "app/core/topictree.h"
 #include "drills/fouroperations.h"
 #include "drills/levelgame.h"
+#include "games/memorygame.h"
+#include "games/twentyfour.h"
 #include "page/medalbook.h"
 
 #include <QDate>
@@ -47,8 +49,9 @@ struct NodeDispatch
     const TopicNode &node;
     QChar family;
     int number = 0;
-    QString pageText;  // what the main pane shows afterwards
-    int pageItems = 0; // the items of that page, for the grader
+    QString pageText;                 // what the main pane shows afterwards
+    int pageItems = 0;                // the items of that page, for the grader
+    std::function<void()> afterWrite; // runs once the page text is in the pane
 };
 
 class MainWindowController : private LevelGameHost
@@ -81,6 +84,7 @@ public:
     void tickIntroduction();  // Timer3
     void tickLevelQuestion(); // Timer5
     void tickLevelSeconds();  // Timer6
+    void tickMemoryGame();    // Timer2
     // A document click, mousedown or mouseup in the main pane, with the
     // page's named elements; the handler's writes go back to the page.
     void pageEvent(const QString &kind, const QString &targetName, PageDocument &document);
@@ -121,6 +125,8 @@ public:
     const QStringList &lessonList() const { return m_catalogue.lessonList(); }
     FourOperationDrill &drill() { return m_drill; }
     LevelGame &levelGame() { return m_levelGame; }
+    TwentyFourGame &twentyFour() { return m_twentyFour; }
+    MemoryGame &memoryGame() { return m_memoryGame; }
     // Groups whose children are added on first click; forgotten at every tab change.
     QSet<QString> filledGroups;
 
@@ -138,6 +144,7 @@ private:
     void showMessage(const QString &text) override;
     QString parentCaptionOf(const TopicNode &node) const;
     void runFourOperationDrill(NodeDispatch &dispatch);
+    void registerGames();
 
     MainView &m_view;
     ProgramFiles &m_files;
@@ -146,6 +153,9 @@ private:
     CatalogueBuilder m_catalogue;
     FourOperationDrill m_drill;
     LevelGame m_levelGame;
+    TwentyFourGame m_twentyFour;
+    MemoryGame m_memoryGame;
+    int m_memoryPage = -1; // the page that holds the memory game's countdown
     TopicTree m_tree;
     QString m_selectedKey;
     int m_currentTab = 0;

@@ -109,6 +109,8 @@ Form1::Form1(const QString &programFolder, ProgramFiles &files, SettingsStore &s
 
     connect(m_timers[0]->timer(), &QTimer::timeout, this,
             [this] { m_controller->tickPageSeconds(); });
+    connect(m_timers[1]->timer(), &QTimer::timeout, this,
+            [this] { m_controller->tickMemoryGame(); });
     connect(m_timers[2]->timer(), &QTimer::timeout, this,
             [this] { m_controller->tickIntroduction(); });
     connect(m_timers[4]->timer(), &QTimer::timeout, this,

@@ -56,6 +56,7 @@ private Q_SLOTS:
     void studentCannotGrade();
     void advancedUserGradesAndEarnsAMedal();
     void medalSurvivesARestart();
+    void twentyFourAndGamePages();
 
 private:
     QTemporaryDir m_settings;
@@ -177,6 +178,51 @@ void TestGradingFlow::medalSurvivesARestart()
     const QString body = evaluate(app.window.WebBrowser1, u"document.body.innerHTML"_s).toString();
     QVERIFY(body.contains(u"你现在已经得到了1块奖牌"_s));
     QVERIFY(body.contains(u"加法/20以内加法--&gt;用时"_s));
+}
+
+void TestGradingFlow::twentyFourAndGamePages()
+{
+    TestWindow app(m_settings.path());
+    app.window.show();
+    QVERIFY(startAndWait(app));
+    MainWindowController &controller = app.window.controller();
+    controller.reloadStoredPassword();
+    controller.confirmLogin(u"463"_s);
+
+    WebPane *pane = app.window.WebBrowser1;
+    QSignalSpy applied(pane->bridge(), &PaneBridge::applied);
+    app.window.TabStrip1->setCurrentIndex(9); // "数学游戏"
+    QVERIFY(applied.wait(20000));
+    applied.clear();
+    controller.nodeClicked(u"q61"_s);
+    QVERIFY(applied.wait(10000));
+    const QStringList solutions = controller.twentyFour().solutions;
+    QVERIFY(!solutions.isEmpty());
+    QCOMPARE(evaluate(pane, u"document.querySelectorAll('img[src^=\"24/\"]').length"_s).toInt(), 4);
+    QVERIFY(evaluate(pane, u"[...document.images].every(i => i.complete && i.naturalWidth > 0)"_s)
+                .toBool()); // the card pictures are there
+
+    evaluate(pane, u"document.getElementsByName('finish')[0].click(); true"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        evaluate(pane, u"document.body.innerText"_s).toString().contains(u"全部答案"_s), 5000);
+    const QString text = evaluate(pane, u"document.body.innerText"_s).toString();
+    const QString revealed = text.mid(text.indexOf(u"全部答案："_s));
+    for (const QString &solution : solutions)
+        QVERIFY2(revealed.contains(solution), qPrintable(solution));
+    QVERIFY(revealed.contains(u"秒！"_s));
+
+    // "测试心算能力" opens its game in the second pane, in front.
+    QSignalSpy loaded(app.window.WebBrowser2, &QWebEngineView::loadFinished);
+    controller.nodeClicked(u"q65"_s);
+    QVERIFY(loaded.wait(10000));
+    QVERIFY(loaded.first().first().toBool());
+    QCOMPARE(app.window.frontPane(), PaneId::Second);
+    QVERIFY(app.window.WebBrowser2->url().path().endsWith(u"/flash/1.htm"_s));
+    QCOMPARE(evaluate(app.window.WebBrowser2, u"document.title"_s).toString(), u"测试心算能力"_s);
+
+    // Any other node brings the main pane back to the front.
+    controller.nodeClicked(u"q61"_s);
+    QCOMPARE(app.window.frontPane(), PaneId::Main);
 }
 
 QUORVEL_WEB_TEST_MAIN(TestGradingFlow)
