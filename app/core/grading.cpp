@@ -87,8 +87,8 @@ bool endsGradingAtOnce(GradingVariant variant)
 
 bool usesItemGrading(GradingVariant variant)
 {
-    return variant == GradingVariant::Fractions || variant == GradingVariant::General ||
-           variant == GradingVariant::TopicPages;
+    // The fraction pages have two boxes per item and grade on their own.
+    return variant == GradingVariant::General || variant == GradingVariant::TopicPages;
 }
 
 int pointsPerItem(int itemCount)

@@ -1,6 +1,7 @@
 #include "app/core/maincontroller.h"
 
 #include "app/core/passwordfile.h"
+#include "app/core/topichandlers.h"
 #include "content/programfiles.h"
 #include "content/storedtexts.h"
 #include "page/pagedocument.h"
@@ -29,6 +30,9 @@ MainWindowController::MainWindowController(MainView &view, ProgramFiles &files,
         d.pageText = m_levelGame.start(QString::number(d.number), *this);
     });
     registerGames();
+    registerFractionPages(*this);
+    registerDivisorPages(*this);
+    registerEquationAndAreaPages(*this);
 }
 
 void MainWindowController::registerGames()
@@ -60,6 +64,16 @@ void MainWindowController::registerGames()
     setGradingHandler(GradingVariant::MemoryCards, [this](PageDocument &page) {
         MemoryGame::submit(page, state.elapsedSeconds);
     });
+}
+
+void MainWindowController::addTreeChildren(const QList<TopicNode> &nodes)
+{
+    QList<TopicNode> added;
+    for (const TopicNode &node : nodes)
+        if (m_tree.add(node))
+            added.append(node);
+    if (!added.isEmpty())
+        m_view.addTreeNodes(added);
 }
 
 void MainWindowController::tickMemoryGame()

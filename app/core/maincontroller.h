@@ -130,6 +130,18 @@ public:
     // Groups whose children are added on first click; forgotten at every tab change.
     QSet<QString> filledGroups;
 
+    // What the page handlers of the topic families use.
+    RandomSource &random() { return m_random; }
+    MainView &view() { return m_view; }
+    ProgramFiles &files() { return m_files; }
+    // The clicked node, or nullptr.
+    const TopicNode *selectedNode() const { return m_tree.find(m_selectedKey); }
+    // Adds children under a node of the tree on screen (the groups filled on
+    // their first click); nodes whose key is already there are left out.
+    void addTreeChildren(const QList<TopicNode> &nodes);
+    // Awards a medal for the page just graded (a handler that scored 100).
+    void awardMedalForPage() { awardMedal(); }
+
 private:
     void dispatch(const TopicNode &node);
     void awardMedal();

@@ -12,6 +12,7 @@
 namespace quorvel {
 
 class TopicTree;
+struct TopicNode;
 
 // One embedded HTML view.
 class HtmlPane
@@ -52,6 +53,9 @@ public:
     virtual void setStatusText(const QString &text) = 0;
     // Shows the tree model anew (nodes, icons, expanded groups).
     virtual void showTree(const TopicTree &tree) = 0;
+    // Adds nodes (already in the model) to the tree shown, keeping the
+    // selection and the expanded groups.
+    virtual void addTreeNodes(const QList<TopicNode> &nodes) = 0;
     // Selects a node without it counting as a click.
     virtual void selectTreeNode(const QString &key) = 0;
     virtual DisplayMode displayMode() const = 0;

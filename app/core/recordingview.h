@@ -28,6 +28,11 @@ public:
     void bringToFront(PaneId id) override;
     void setStatusText(const QString &text) override { statusText = text; }
     void showTree(const TopicTree &tree) override { shownTree = tree; }
+    void addTreeNodes(const QList<TopicNode> &nodes) override
+    {
+        for (const TopicNode &node : nodes)
+            shownTree.add(node);
+    }
     void selectTreeNode(const QString &key) override { selectedKey = key; }
     DisplayMode displayMode() const override { return mode; }
     TimerControl &timer(TimerId id) override { return timers[int(id) - 1]; }

@@ -209,6 +209,11 @@ void Form1::showTree(const TopicTree &tree)
     TreeView1->showTree(tree);
 }
 
+void Form1::addTreeNodes(const QList<TopicNode> &nodes)
+{
+    TreeView1->addNodes(nodes);
+}
+
 void Form1::selectTreeNode(const QString &key)
 {
     TreeView1->selectKey(key);

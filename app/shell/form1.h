@@ -41,6 +41,7 @@ public:
     void bringToFront(PaneId id) override;
     void setStatusText(const QString &text) override;
     void showTree(const TopicTree &tree) override;
+    void addTreeNodes(const QList<TopicNode> &nodes) override;
     void selectTreeNode(const QString &key) override;
     DisplayMode displayMode() const override;
     TimerControl &timer(TimerId id) override;

@@ -49,20 +49,34 @@ void TopicTreeWidget::mousePressEvent(QMouseEvent *event)
     QTreeWidget::mousePressEvent(event);
 }
 
+QTreeWidgetItem *TopicTreeWidget::makeItem(const TopicNode &node)
+{
+    QTreeWidgetItem *parentItem = m_items.value(node.parentKey);
+    auto *item = parentItem ? new QTreeWidgetItem(parentItem) : new QTreeWidgetItem(this);
+    item->setText(0, node.caption);
+    item->setData(0, keyRole, node.key);
+    item->setIcon(0, node.icon == NodeIcon::Group ? m_groupIcon : m_topicIcon);
+    m_items.insert(node.key, item);
+    return item;
+}
+
+void TopicTreeWidget::addNodes(const QList<TopicNode> &nodes)
+{
+    m_selectingFromCode = true;
+    for (const TopicNode &node : nodes)
+        if (!m_items.contains(node.key))
+            makeItem(node);
+    m_selectingFromCode = false;
+}
+
 void TopicTreeWidget::showTree(const TopicTree &tree)
 {
     m_selectingFromCode = true;
     m_currentAtPress = nullptr;
     clear();
     m_items.clear();
-    for (const TopicNode &node : tree.nodes()) {
-        QTreeWidgetItem *parentItem = m_items.value(node.parentKey);
-        auto *item = parentItem ? new QTreeWidgetItem(parentItem) : new QTreeWidgetItem(this);
-        item->setText(0, node.caption);
-        item->setData(0, keyRole, node.key);
-        item->setIcon(0, node.icon == NodeIcon::Group ? m_groupIcon : m_topicIcon);
-        m_items.insert(node.key, item);
-    }
+    for (const TopicNode &node : tree.nodes())
+        makeItem(node);
     for (const QString &key : tree.expandedKeys())
         if (QTreeWidgetItem *item = m_items.value(key))
             item->setExpanded(true);

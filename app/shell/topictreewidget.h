@@ -10,6 +10,7 @@
 namespace quorvel {
 
 class TopicTree;
+struct TopicNode;
 
 class TopicTreeWidget : public QTreeWidget
 {
@@ -18,6 +19,8 @@ public:
     explicit TopicTreeWidget(QWidget *parent = nullptr);
 
     void showTree(const TopicTree &tree);
+    // Appends nodes under parents already shown; no click is reported.
+    void addNodes(const QList<TopicNode> &nodes);
     void selectKey(const QString &key);
     QTreeWidgetItem *itemForKey(const QString &key) const { return m_items.value(key); }
     static QString keyOf(const QTreeWidgetItem *item);
@@ -26,6 +29,7 @@ Q_SIGNALS:
     void nodeClicked(const QString &key);
 
 protected:
+    QTreeWidgetItem *makeItem(const TopicNode &node);
     void mousePressEvent(QMouseEvent *event) override;
 
 private:

@@ -1,0 +1,8 @@
+#include "app/core/maincontroller.h"
+#include "app/core/topichandlers.h"
+
+namespace quorvel {
+
+void registerFractionPages(MainWindowController &) {}
+
+} // namespace quorvel
