@@ -5,6 +5,7 @@
 #include "app/core/maincontroller.h"
 #include "app/shell/form1.h"
 #include "app/shell/webengineflags.h"
+#include "app/shell/webpane.h"
 #include "content/programfiles.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
@@ -36,6 +37,24 @@ struct TestWindow
     quorvel::SeededRandom random;
     quorvel::Form1 window;
 };
+
+// Runs a script in a pane's page and waits for its result.
+inline QVariant evaluate(quorvel::WebPane *pane, const QString &script)
+{
+    QVariant result;
+    bool done = false;
+    pane->page()->runJavaScript(script, [&](const QVariant &value) {
+        result = value;
+        done = true;
+    });
+    QElapsedTimer waited;
+    waited.start();
+    while (!done && waited.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    if (!done)
+        qWarning("script did not answer: %s", qPrintable(script));
+    return result;
+}
 
 // Answers the next modal dialog of this type once it is up. A timer looks
 // for it, so the answer also comes while the dialog runs its own event loop.

@@ -24,24 +24,6 @@ using namespace quorvel;
 
 namespace {
 
-// Runs a script in the page's own world and waits for its result.
-QVariant evaluate(WebPane *pane, const QString &script)
-{
-    QVariant result;
-    bool done = false;
-    pane->page()->runJavaScript(script, [&](const QVariant &value) {
-        result = value;
-        done = true;
-    });
-    QElapsedTimer waited;
-    waited.start();
-    while (!done && waited.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    if (!done)
-        qWarning("script did not answer: %s", qPrintable(script));
-    return result;
-}
-
 QString bodyOf(WebPane *pane)
 {
     return evaluate(pane, u"document.body.innerHTML"_s).toString();

@@ -23,21 +23,6 @@ using namespace quorvel;
 
 namespace {
 
-QVariant evaluate(WebPane *pane, const QString &script)
-{
-    QVariant result;
-    bool done = false;
-    pane->page()->runJavaScript(script, [&](const QVariant &value) {
-        result = value;
-        done = true;
-    });
-    QElapsedTimer waited;
-    waited.start();
-    while (!done && waited.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    return result;
-}
-
 // Loads the start page and waits for the introduction on top of it.
 bool startAndWait(TestWindow &app)
 {
