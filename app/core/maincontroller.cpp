@@ -30,6 +30,7 @@ MainWindowController::MainWindowController(MainView &view, ProgramFiles &files,
         d.pageText = m_levelGame.start(QString::number(d.number), *this);
     });
     registerGames();
+    setHandler(Route::Clock, [this](NodeDispatch &) { m_view.bringToFront(PaneId::Clock); });
     registerFractionPages(*this);
     registerDivisorPages(*this);
     registerEquationAndAreaPages(*this);

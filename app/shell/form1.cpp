@@ -3,6 +3,7 @@
 #include "app/core/catalogue.h"
 #include "app/core/layout.h"
 #include "app/core/maincontroller.h"
+#include "app/shell/clockpanel.h"
 #include "app/shell/dialogs.h"
 #include "app/shell/panebridge.h"
 #include "app/shell/topictreewidget.h"
@@ -93,9 +94,7 @@ Form1::Form1(const QString &programFolder, ProgramFiles &files, SettingsStore &s
     WebBrowser1->setObjectName(u"WebBrowser1"_s);
     WebBrowser2 = new WebPane(profile, programFolder, m_panes);
     WebBrowser2->setObjectName(u"WebBrowser2"_s);
-    Picture2 = new QWidget(m_panes);
-    Picture2->setObjectName(u"Picture2"_s);
-    Picture2->setAutoFillBackground(true);
+    Picture2 = new ClockPanel(timer(TimerId::ClockTick), m_panes);
     m_panes->addWidget(WebBrowser1);
     m_panes->addWidget(WebBrowser2);
     m_panes->addWidget(Picture2);
@@ -113,6 +112,10 @@ Form1::Form1(const QString &programFolder, ProgramFiles &files, SettingsStore &s
             [this] { m_controller->tickMemoryGame(); });
     connect(m_timers[2]->timer(), &QTimer::timeout, this,
             [this] { m_controller->tickIntroduction(); });
+    // The clock runs with the time of day from the start, seen or not.
+    connect(m_timers[3]->timer(), &QTimer::timeout, Picture2, &ClockPanel::tick);
+    Picture2->tick();
+    timer(TimerId::ClockTick).setEnabled(true);
     connect(m_timers[4]->timer(), &QTimer::timeout, this,
             [this] { m_controller->tickLevelQuestion(); });
     connect(m_timers[5]->timer(), &QTimer::timeout, this,

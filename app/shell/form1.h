@@ -18,6 +18,7 @@ class QPrinter;
 
 namespace quorvel {
 
+class ClockPanel;
 class MainWindowController;
 class ProgramFiles;
 class RandomSource;
@@ -57,7 +58,7 @@ public:
     TopicTreeWidget *TreeView1 = nullptr;
     WebPane *WebBrowser1 = nullptr;
     WebPane *WebBrowser2 = nullptr;
-    QWidget *Picture2 = nullptr;
+    ClockPanel *Picture2 = nullptr;
     QLabel *StatusBar1 = nullptr; // the status bar's one panel
 
     QAction *toolbarAction(const QString &key) const;

@@ -1,18 +1,22 @@
 // The main window's widgets offscreen: the tool bar, the tab strip, the
 // tree's click rules and the layout at any size.
+#include "app/shell/clockpanel.h"
 #include "app/shell/topictreewidget.h"
 #include "app/shell/webpane.h"
 #include "testwindow.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTest>
 #include <QToolBar>
+#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 using namespace quorvel;
@@ -32,6 +36,7 @@ private Q_SLOTS:
     void treeRefusesEditing();
     void layoutSurvivesATinyWindow();
     void passwordButtonNeedsTheAdvancedUser();
+    void teachingClockPanel();
 
 private:
     std::unique_ptr<TestWindow> m_app;
@@ -204,6 +209,34 @@ void TestForm1::passwordButtonNeedsTheAdvancedUser()
     });
     m_app->window.toolbarAction(u"w1"_s)->trigger();
     QCOMPARE(shown, u"提示|必须已高级用户身份登陆才可以修改密码！软件最初设定的密码是463"_s);
+}
+
+void TestForm1::teachingClockPanel()
+{
+    Form1 &w = m_app->window;
+    ClockPanel *clock = w.Picture2;
+    // It runs from the start with the time of day.
+    QVERIFY(w.timer(TimerId::ClockTick).isEnabled());
+    QCOMPARE(clock->Text8->text().size(), 2);
+
+    // "认识钟表和时间" brings the clock to the front.
+    w.TabStrip1->setCurrentIndex(1);
+    w.controller().nodeClicked(u"q77"_s);
+    QCOMPARE(w.frontPane(), PaneId::Clock);
+
+    // Stopped, it can be set with the spinners.
+    clock->Check1->click();
+    QVERIFY(!w.timer(TimerId::ClockTick).isEnabled());
+    clock->Text8->setText(u"23"_s);
+    clock->up(0)->click();
+    QCOMPARE(clock->Text8->text(), u"0"_s);
+    clock->Text7->setText(u"09"_s);
+    clock->down(1)->click();
+    QCOMPARE(clock->Text7->text(), u"8"_s);
+    QCOMPARE(clock->clock().minuteAngle, 48.0f);
+    clock->Check1->click();
+    QVERIFY(w.timer(TimerId::ClockTick).isEnabled());
+    w.TabStrip1->setCurrentIndex(0);
 }
 
 QUORVEL_WEB_TEST_MAIN(TestForm1)
