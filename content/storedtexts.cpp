@@ -28,4 +28,40 @@ QString gamesDescription()
     return text;
 }
 
+QString fractionItemTemplate()
+{
+    static const QString text = resourceText(u":/texts/fractionitem.txt"_s);
+    return text;
+}
+
+QString areaVolumeConcepts()
+{
+    static const QString text = resourceText(u":/texts/areaconcept.txt"_s);
+    return text;
+}
+
+QString gcdConcept()
+{
+    static const QString text = resourceText(u":/texts/gcdconcept.txt"_s);
+    return text;
+}
+
+QString lcmConcept()
+{
+    static const QString text = resourceText(u":/texts/lcmconcept.txt"_s);
+    return text;
+}
+
+QString lcmExamples()
+{
+    static const QString text = resourceText(u":/texts/lcmexamples.txt"_s);
+    return text;
+}
+
+QString factorisationConcept()
+{
+    static const QString text = resourceText(u":/texts/factorisationconcept.txt"_s);
+    return text;
+}
+
 } // namespace quorvel::texts

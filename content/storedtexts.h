@@ -11,4 +11,22 @@ QString introduction();
 // The games description of the group "数学游戏"; lines end with CR LF.
 QString gamesDescription();
 
+// The item of a fraction page (the data set Text19): a table with the
+// placeholders 第几题：, a1 to a4, 运算符, answerup, answerdown, fenshupl, 答案up
+// and 答案down, each once; lines end with CR LF.
+QString fractionItemTemplate();
+
+// The concepts and formulas of area and volume, the page of node
+// "面积和体积的概念"; lines end with CR LF.
+QString areaVolumeConcepts();
+
+// The divisor and multiple pages: the concepts of the greatest common divisor
+// (Text16) and the least common multiple (Text17), the worked common-multiple
+// examples "【例1】…答案=…" (Text18) and the factorisation concept; lines end
+// with CR LF.
+QString gcdConcept();
+QString lcmConcept();
+QString lcmExamples();
+QString factorisationConcept();
+
 } // namespace quorvel::texts

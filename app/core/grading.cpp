@@ -108,7 +108,7 @@ QString resultLine(int score, int seconds)
 GradingResult gradeItems(PageDocument &page, const ItemGrading &grading)
 {
     GradingResult result;
-    const int points = pointsPerItem(grading.itemCount);
+    int right = 0;
     for (int i = 1; i <= grading.itemCount; ++i) {
         const QString keyName = u"answer"_s + QString::number(i);
         const PageElement *keyBox = page.find(keyName);
@@ -122,11 +122,14 @@ GradingResult gradeItems(PageDocument &page, const ItemGrading &grading)
         const QString tag = keyBox->tag;
         if (typedBox->value == tag) {
             page.insertTextAfter(keyName, u"(√)"_s);
-            result.score += points;
+            ++right;
         } else {
             page.insertTextAfter(keyName, u"(×，正确答案："_s + tag + u")"_s);
         }
     }
+    // 100 ÷ n points an item; as a share of 100 so that a page cut short
+    // (fewer distinct items than asked) still reaches 100 when all are right.
+    result.score = grading.itemCount > 0 ? qRound(100.0 * right / grading.itemCount) : 0;
     page.insertHtmlAfter(u"finish"_s, resultLine(result.score, grading.elapsedSeconds));
     return result;
 }

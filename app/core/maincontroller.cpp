@@ -330,7 +330,7 @@ void MainWindowController::toolbarClicked(const QString &key)
 
 void MainWindowController::setGradingHandler(GradingVariant variant, GradingHandler handler)
 {
-    m_gradingHandlers.insert(variant, std::move(handler));
+    m_gradingHandlers[variant].append(std::move(handler));
 }
 
 void MainWindowController::reloadStoredPassword()
@@ -452,8 +452,9 @@ void MainWindowController::gradePage(PageDocument &document)
                 gradeItems(document, {state.pageItemCount, inequality, state.elapsedSeconds});
             if (result.perfect())
                 awardMedal();
-        } else if (const GradingHandler handler = m_gradingHandlers.value(variant)) {
-            handler(document);
+        } else {
+            for (const GradingHandler &handler : m_gradingHandlers.value(variant))
+                handler(document);
         }
         if (endsGradingAtOnce(variant))
             return;

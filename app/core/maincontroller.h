@@ -70,6 +70,8 @@ public:
 
     using GradingHandler = std::function<void(PageDocument &)>;
     // Plugs the grading of a page family into its place in the variant order.
+    // Families may share a variant: every handler of it runs, each acting on
+    // its own pages' keys.
     void setGradingHandler(GradingVariant variant, GradingHandler handler);
 
     // The date written into medal records.
@@ -173,7 +175,7 @@ private:
     int m_currentTab = 0;
     bool m_mainPaneNavigated = false;
     QHash<Route, RouteHandler> m_handlers;
-    QHash<GradingVariant, GradingHandler> m_gradingHandlers;
+    QHash<GradingVariant, QList<GradingHandler>> m_gradingHandlers;
     // Bumped whenever the main pane gets a new page; element bindings made
     // on an earlier page no longer receive events.
     int m_pageSerial = 0;

@@ -42,6 +42,7 @@ private Q_SLOTS:
     void advancedUserGradesAndEarnsAMedal();
     void medalSurvivesARestart();
     void twentyFourAndGamePages();
+    void fractionPageGradedInThePane();
 
 private:
     QTemporaryDir m_settings;
@@ -184,8 +185,11 @@ void TestGradingFlow::twentyFourAndGamePages()
     const QStringList solutions = controller.twentyFour().solutions;
     QVERIFY(!solutions.isEmpty());
     QCOMPARE(evaluate(pane, u"document.querySelectorAll('img[src^=\"24/\"]').length"_s).toInt(), 4);
-    QVERIFY(evaluate(pane, u"[...document.images].every(i => i.complete && i.naturalWidth > 0)"_s)
-                .toBool()); // the card pictures are there
+    // The card pictures are there.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        evaluate(pane, u"[...document.images].every(i => i.complete && i.naturalWidth > 0)"_s)
+            .toBool(),
+        5000);
 
     evaluate(pane, u"document.getElementsByName('finish')[0].click(); true"_s);
     QTRY_VERIFY_WITH_TIMEOUT(
@@ -208,6 +212,50 @@ void TestGradingFlow::twentyFourAndGamePages()
     // Any other node brings the main pane back to the front.
     controller.nodeClicked(u"q61"_s);
     QCOMPARE(app.window.frontPane(), PaneId::Main);
+}
+
+void TestGradingFlow::fractionPageGradedInThePane()
+{
+    TestWindow app(m_settings.path());
+    app.window.show();
+    QVERIFY(startAndWait(app));
+    MainWindowController &controller = app.window.controller();
+    controller.reloadStoredPassword();
+    controller.confirmLogin(u"463"_s);
+
+    WebPane *pane = app.window.WebBrowser1;
+    QSignalSpy applied(pane->bridge(), &PaneBridge::applied);
+    app.window.TabStrip1->setCurrentIndex(4); // "分数和比例"
+    QVERIFY(applied.wait(20000));
+    applied.clear();
+    controller.nodeClicked(u"q5008"_s); // 简单分子任意分数加法
+    QVERIFY(applied.wait(10000));
+
+    // Every item right but the third, whose numerator is off by one.
+    QCOMPARE(evaluate(pane, uR"((() => {
+        let n = 0;
+        for (let i = 1; ; ++i) {
+            const up = document.getElementsByName('answerup' + i)[0];
+            const down = document.getElementsByName('answerdown' + i)[0];
+            if (!up || !down) break;
+            up.value = i === 3 ? String(Number(up.getAttribute('tag')) + 1) : up.getAttribute('tag');
+            down.value = down.getAttribute('tag');
+            ++n;
+        }
+        return n; })())"_s)
+                 .toInt(),
+             10);
+    evaluate(pane, u"document.getElementsByName('finish')[0].click(); true"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(!controller.state.pageGradable, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        evaluate(pane, u"document.body.innerText"_s).toString().contains(u"你的得分是90分"_s),
+        5000);
+    const QString third =
+        evaluate(pane, u"document.getElementById('fenshupl3').innerText"_s).toString();
+    QVERIFY2(third.startsWith(u"(×，正确答案："_s), qPrintable(third));
+    QCOMPARE(
+        evaluate(pane, u"document.getElementById('fenshupl1').innerText"_s).toString().trimmed(),
+        u"(√)"_s);
 }
 
 QUORVEL_WEB_TEST_MAIN(TestGradingFlow)
