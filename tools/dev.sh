@@ -14,7 +14,7 @@ action=${1:-run}
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-webengine-dev qt6-webchannel-dev qt6-multimedia-dev qt6-svg-dev
-  libqt6svg6 libgl-dev libbenchmark-dev
+  libqt6svg6 libgl-dev libbenchmark-dev libmuparser-dev
   fonts-noto-cjk
 )
 

@@ -34,6 +34,10 @@ MainWindowController::MainWindowController(MainView &view, ProgramFiles &files,
     registerFractionPages(*this);
     registerDivisorPages(*this);
     registerEquationAndAreaPages(*this);
+    registerTimePages(*this);
+    registerMoneyAndInterestPages(*this);
+    registerRatioAndAveragePages(*this);
+    registerMixedOperationAndPatternPages(*this);
 }
 
 void MainWindowController::registerGames()

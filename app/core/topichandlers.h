@@ -9,5 +9,9 @@ class MainWindowController;
 void registerFractionPages(MainWindowController &controller);
 void registerDivisorPages(MainWindowController &controller);
 void registerEquationAndAreaPages(MainWindowController &controller);
+void registerTimePages(MainWindowController &controller);
+void registerMoneyAndInterestPages(MainWindowController &controller);
+void registerRatioAndAveragePages(MainWindowController &controller);
+void registerMixedOperationAndPatternPages(MainWindowController &controller);
 
 } // namespace quorvel

@@ -1,0 +1,10 @@
+#include "app/core/maincontroller.h"
+#include "app/core/topichandlers.h"
+
+namespace quorvel {
+
+void registerMixedOperationAndPatternPages(MainWindowController &)
+{
+}
+
+} // namespace quorvel
