@@ -337,6 +337,11 @@ void MainWindowController::setGradingHandler(GradingVariant variant, GradingHand
     m_gradingHandlers[variant].append(std::move(handler));
 }
 
+void MainWindowController::setItemGradingFor(const QString &keyPrefix, GradingHandler handler)
+{
+    m_itemGradingByPrefix.append({keyPrefix, std::move(handler)});
+}
+
 void MainWindowController::reloadStoredPassword()
 {
     const std::optional<QString> text =
@@ -449,7 +454,12 @@ void MainWindowController::gradePage(PageDocument &document)
     const QString key = node ? node->key : QString();
     const QString parentKey = node ? node->parentKey : QString();
     for (GradingVariant variant : gradingVariants(key, parentKey)) {
-        if (usesItemGrading(variant)) {
+        const auto own =
+            std::find_if(m_itemGradingByPrefix.cbegin(), m_itemGradingByPrefix.cend(),
+                         [&key](const auto &entry) { return key.startsWith(entry.first); });
+        if (usesItemGrading(variant) && own != m_itemGradingByPrefix.cend()) {
+            own->second(document);
+        } else if (usesItemGrading(variant)) {
             const bool inequality = m_view.displayMode() == DisplayMode::Inequality &&
                                     tabCaption() == catalogue::arithmeticTab;
             const GradingResult result =

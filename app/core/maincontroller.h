@@ -73,6 +73,10 @@ public:
     // Families may share a variant: every handler of it runs, each acting on
     // its own pages' keys.
     void setGradingHandler(GradingVariant variant, GradingHandler handler);
+    // Pages whose items have two boxes (hours and minutes, 元 and 角) grade
+    // on their own instead of by the general item grading: keys starting
+    // with keyPrefix use this handler there.
+    void setItemGradingFor(const QString &keyPrefix, GradingHandler handler);
 
     // The date written into medal records.
     std::function<QDate()> today = [] { return QDate::currentDate(); };
@@ -176,6 +180,7 @@ private:
     bool m_mainPaneNavigated = false;
     QHash<Route, RouteHandler> m_handlers;
     QHash<GradingVariant, QList<GradingHandler>> m_gradingHandlers;
+    QList<std::pair<QString, GradingHandler>> m_itemGradingByPrefix;
     // Bumped whenever the main pane gets a new page; element bindings made
     // on an earlier page no longer receive events.
     int m_pageSerial = 0;

@@ -172,6 +172,7 @@ class TestGrading : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void twoBoxPagesGradeOnTheirOwn();
     void variantOrder_data();
     void variantOrder();
     void itemMarks_data();
@@ -658,6 +659,33 @@ void TestGrading::damagedMedalCountListsOnlyStoredRecords()
                           u"-->2024/3/5</td></tr>"_s));
     QVERIFY(page.contains(u"<tr><td valign=center>第3块： "_s));
     QVERIFY(page.endsWith(u"</table>"_s));
+}
+
+void TestGrading::twoBoxPagesGradeOnTheirOwn()
+{
+    Fixture f;
+    MainWindowController &c = f.onPage(u"T2"_s, u"q7899703"_s);
+    int runs = 0;
+    c.setItemGradingFor(u"q78997"_s, [&](PageDocument &page) {
+        ++runs;
+        page.insertHtmlAfter(u"finish"_s, u"own"_s);
+    });
+    PageDocument page(
+        {{u"answer1"_s, {}, u"text"_s, u"1"_s, u"1"_s}, {u"finish"_s, {}, u"button"_s, {}, {}}});
+    c.gradePage(page);
+    QCOMPARE(runs, 1);
+    // Instead of the general item grading, not beside it.
+    QCOMPARE(page.edits(), DomEdits{DomEdit::insertHtmlAfter(u"finish"_s, u"own"_s)});
+    QVERIFY(!c.state.pageGradable);
+
+    // Other topic pages keep the general item grading.
+    c.nodeClicked(u"q7797702"_s);
+    c.state.pageItemCount = 1;
+    PageDocument second(
+        {{u"answer1"_s, {}, u"text"_s, u"1"_s, u"1"_s}, {u"finish"_s, {}, u"button"_s, {}, {}}});
+    c.gradePage(second);
+    QCOMPARE(runs, 1);
+    QVERIFY(second.edits().contains(DomEdit::insertTextAfter(u"answer1"_s, u"(√)"_s)));
 }
 
 QTEST_GUILESS_MAIN(TestGrading)
