@@ -64,4 +64,28 @@ QString factorisationConcept()
     return text;
 }
 
+namespace {
+// The file holds the puzzles, an empty line, then the answers.
+std::pair<QString, QString> timePuzzleParts()
+{
+    const QString text = resourceText(u":/texts/timepuzzles.txt"_s);
+    const qsizetype gap = text.indexOf(u"\r\n\r\n"_s);
+    if (gap < 0)
+        return {text, QString()};
+    return {text.left(gap + 2), text.mid(gap + 4)};
+}
+} // namespace
+
+QString timePuzzles()
+{
+    static const QString text = timePuzzleParts().first;
+    return text;
+}
+
+QString timePuzzleAnswers()
+{
+    static const QString text = timePuzzleParts().second;
+    return text;
+}
+
 } // namespace quorvel::texts

@@ -29,4 +29,11 @@ QString lcmConcept();
 QString lcmExamples();
 QString factorisationConcept();
 
+// The time puzzles of every grade (the data set Text9): the puzzles, a
+// heading line "各个年纪的时间题：" and one line per grade "1年纪题." …, and
+// their answers, one line per grade "1年纪答案：…" in the same order; lines
+// end with CR LF.
+QString timePuzzles();
+QString timePuzzleAnswers();
+
 } // namespace quorvel::texts

@@ -30,8 +30,7 @@ enum class GradingVariant
 // The variants whose key tests pass, in the order they are tried.
 QList<GradingVariant> gradingVariants(const QString &key, const QString &parentKey);
 
-// Variants that end the grading at once: the page stays gradable and its
-// timer keeps running.
+// Variants that end the grading at once: no later variant test runs.
 bool endsGradingAtOnce(GradingVariant variant);
 
 // Whether a variant grades with the general item grading.

@@ -339,6 +339,12 @@ void MainWindowController::setGradingHandler(GradingVariant variant, GradingHand
 
 void MainWindowController::setItemGradingFor(const QString &keyPrefix, GradingHandler handler)
 {
+    for (auto &entry : m_itemGradingByPrefix) {
+        if (entry.first == keyPrefix) {
+            entry.second = std::move(handler); // the later registration replaces it
+            return;
+        }
+    }
     m_itemGradingByPrefix.append({keyPrefix, std::move(handler)});
 }
 
@@ -470,8 +476,11 @@ void MainWindowController::gradePage(PageDocument &document)
             for (const GradingHandler &handler : m_gradingHandlers.value(variant))
                 handler(document);
         }
+        // The variants that end the grading at once skip the later tests;
+        // the page still closes, so pressing again can neither reveal twice
+        // nor award a second medal.
         if (endsGradingAtOnce(variant))
-            return;
+            break;
     }
     m_view.timer(TimerId::PageSeconds).setEnabled(false);
     state.pageGradable = false;

@@ -75,7 +75,7 @@ public:
     void setGradingHandler(GradingVariant variant, GradingHandler handler);
     // Pages whose items have two boxes (hours and minutes, 元 and 角) grade
     // on their own instead of by the general item grading: keys starting
-    // with keyPrefix use this handler there.
+    // with keyPrefix use this handler there (one handler a prefix).
     void setItemGradingFor(const QString &keyPrefix, GradingHandler handler);
 
     // The date written into medal records.
