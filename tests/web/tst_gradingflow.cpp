@@ -43,6 +43,7 @@ private Q_SLOTS:
     void medalSurvivesARestart();
     void twentyFourAndGamePages();
     void fractionPageGradedInThePane();
+    void minutesToHoursGradedInThePane();
 
 private:
     QTemporaryDir m_settings;
@@ -256,6 +257,51 @@ void TestGradingFlow::fractionPageGradedInThePane()
     QCOMPARE(
         evaluate(pane, u"document.getElementById('fenshupl1').innerText"_s).toString().trimmed(),
         u"(√)"_s);
+}
+
+void TestGradingFlow::minutesToHoursGradedInThePane()
+{
+    TestWindow app(m_settings.path());
+    app.window.show();
+    QVERIFY(startAndWait(app));
+    MainWindowController &controller = app.window.controller();
+    controller.reloadStoredPassword();
+    controller.confirmLogin(u"463"_s);
+
+    WebPane *pane = app.window.WebBrowser1;
+    QSignalSpy applied(pane->bridge(), &PaneBridge::applied);
+    app.window.TabStrip1->setCurrentIndex(1); // "时间转换"
+    QVERIFY(applied.wait(20000));
+    applied.clear();
+    controller.nodeClicked(u"q75"_s); // 分转时（简单）
+    QVERIFY(applied.wait(10000));
+
+    // Every item right but the second, whose minutes box is off by one.
+    QCOMPARE(evaluate(pane, uR"((() => {
+        let n = 0;
+        for (let i = 1; ; ++i) {
+            const hours = document.getElementsByName('answerleft' + i)[0];
+            const minutes = document.getElementsByName('answerright' + i)[0];
+            if (!hours || !minutes) break;
+            hours.value = hours.getAttribute('tag');
+            const m = Number(minutes.getAttribute('tag'));
+            minutes.value = i === 2 ? String(m + 1) : String(m);
+            ++n;
+        }
+        return n; })())"_s)
+                 .toInt(),
+             10);
+    evaluate(pane, u"document.getElementsByName('finish')[0].click(); true"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        evaluate(pane, u"document.body.innerText"_s).toString().contains(u"你的得分是90分"_s),
+        5000);
+    const QString text = evaluate(pane, u"document.body.innerText"_s).toString();
+    QCOMPARE(text.count(u"(√)"_s), 9);
+    QCOMPARE(text.count(u"(×，正确答案："_s), 1);
+
+    // The clock node brings the clock panel to the front.
+    controller.nodeClicked(u"q77"_s);
+    QCOMPARE(app.window.frontPane(), PaneId::Clock);
 }
 
 QUORVEL_WEB_TEST_MAIN(TestGradingFlow)
