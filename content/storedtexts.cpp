@@ -1,6 +1,7 @@
 #include "content/storedtexts.h"
 
 #include <QFile>
+#include <QHash>
 
 using namespace Qt::StringLiterals;
 
@@ -14,54 +15,56 @@ QString resourceText(const QString &path)
         return {};
     return QString::fromUtf8(file.readAll());
 }
+
+// A stored text by its file name, read once and kept for the run.
+QString stored(const QString &name)
+{
+    static QHash<QString, QString> cache;
+    const auto it = cache.constFind(name);
+    if (it != cache.cend())
+        return *it;
+    return *cache.insert(name, resourceText(u":/texts/"_s + name));
+}
 } // namespace
 
 QString introduction()
 {
-    static const QString text = resourceText(u":/texts/introduction.txt"_s);
-    return text;
+    return stored(u"introduction.txt"_s);
 }
 
 QString gamesDescription()
 {
-    static const QString text = resourceText(u":/texts/games.txt"_s);
-    return text;
+    return stored(u"games.txt"_s);
 }
 
 QString fractionItemTemplate()
 {
-    static const QString text = resourceText(u":/texts/fractionitem.txt"_s);
-    return text;
+    return stored(u"fractionitem.txt"_s);
 }
 
 QString areaVolumeConcepts()
 {
-    static const QString text = resourceText(u":/texts/areaconcept.txt"_s);
-    return text;
+    return stored(u"areaconcept.txt"_s);
 }
 
 QString gcdConcept()
 {
-    static const QString text = resourceText(u":/texts/gcdconcept.txt"_s);
-    return text;
+    return stored(u"gcdconcept.txt"_s);
 }
 
 QString lcmConcept()
 {
-    static const QString text = resourceText(u":/texts/lcmconcept.txt"_s);
-    return text;
+    return stored(u"lcmconcept.txt"_s);
 }
 
 QString lcmExamples()
 {
-    static const QString text = resourceText(u":/texts/lcmexamples.txt"_s);
-    return text;
+    return stored(u"lcmexamples.txt"_s);
 }
 
 QString factorisationConcept()
 {
-    static const QString text = resourceText(u":/texts/factorisationconcept.txt"_s);
-    return text;
+    return stored(u"factorisationconcept.txt"_s);
 }
 
 namespace {
