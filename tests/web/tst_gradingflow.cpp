@@ -31,6 +31,25 @@ bool startAndWait(TestWindow &app)
     return applied.wait(20000);
 }
 
+// Starts the window, logs in as the advanced user, opens a tab and clicks a
+// node, waiting for each page to be in the pane.
+bool openAsAdvanced(TestWindow &app, int tab, const QString &key)
+{
+    app.window.show();
+    if (!startAndWait(app))
+        return false;
+    MainWindowController &controller = app.window.controller();
+    controller.reloadStoredPassword();
+    controller.confirmLogin(u"463"_s);
+    QSignalSpy applied(app.window.WebBrowser1->bridge(), &PaneBridge::applied);
+    app.window.TabStrip1->setCurrentIndex(tab);
+    if (!applied.wait(20000))
+        return false;
+    applied.clear();
+    controller.nodeClicked(key);
+    return applied.wait(10000);
+}
+
 } // namespace
 
 class TestGradingFlow : public QObject
@@ -170,19 +189,9 @@ void TestGradingFlow::medalSurvivesARestart()
 void TestGradingFlow::twentyFourAndGamePages()
 {
     TestWindow app(m_settings.path());
-    app.window.show();
-    QVERIFY(startAndWait(app));
+    QVERIFY(openAsAdvanced(app, 9, u"q61"_s)); // "数学游戏"
     MainWindowController &controller = app.window.controller();
-    controller.reloadStoredPassword();
-    controller.confirmLogin(u"463"_s);
-
     WebPane *pane = app.window.WebBrowser1;
-    QSignalSpy applied(pane->bridge(), &PaneBridge::applied);
-    app.window.TabStrip1->setCurrentIndex(9); // "数学游戏"
-    QVERIFY(applied.wait(20000));
-    applied.clear();
-    controller.nodeClicked(u"q61"_s);
-    QVERIFY(applied.wait(10000));
     const QStringList solutions = controller.twentyFour().solutions;
     QVERIFY(!solutions.isEmpty());
     QCOMPARE(evaluate(pane, u"document.querySelectorAll('img[src^=\"24/\"]').length"_s).toInt(), 4);
@@ -218,19 +227,9 @@ void TestGradingFlow::twentyFourAndGamePages()
 void TestGradingFlow::fractionPageGradedInThePane()
 {
     TestWindow app(m_settings.path());
-    app.window.show();
-    QVERIFY(startAndWait(app));
+    QVERIFY(openAsAdvanced(app, 4, u"q5008"_s)); // "分数和比例"
     MainWindowController &controller = app.window.controller();
-    controller.reloadStoredPassword();
-    controller.confirmLogin(u"463"_s);
-
     WebPane *pane = app.window.WebBrowser1;
-    QSignalSpy applied(pane->bridge(), &PaneBridge::applied);
-    app.window.TabStrip1->setCurrentIndex(4); // "分数和比例"
-    QVERIFY(applied.wait(20000));
-    applied.clear();
-    controller.nodeClicked(u"q5008"_s); // 简单分子任意分数加法
-    QVERIFY(applied.wait(10000));
 
     // Every item right but the third, whose numerator is off by one.
     QCOMPARE(evaluate(pane, uR"((() => {
@@ -262,19 +261,9 @@ void TestGradingFlow::fractionPageGradedInThePane()
 void TestGradingFlow::minutesToHoursGradedInThePane()
 {
     TestWindow app(m_settings.path());
-    app.window.show();
-    QVERIFY(startAndWait(app));
+    QVERIFY(openAsAdvanced(app, 1, u"q75"_s)); // "时间转换"
     MainWindowController &controller = app.window.controller();
-    controller.reloadStoredPassword();
-    controller.confirmLogin(u"463"_s);
-
     WebPane *pane = app.window.WebBrowser1;
-    QSignalSpy applied(pane->bridge(), &PaneBridge::applied);
-    app.window.TabStrip1->setCurrentIndex(1); // "时间转换"
-    QVERIFY(applied.wait(20000));
-    applied.clear();
-    controller.nodeClicked(u"q75"_s); // 分转时（简单）
-    QVERIFY(applied.wait(10000));
 
     // Every item right but the second, whose minutes box is off by one.
     QCOMPARE(evaluate(pane, uR"((() => {
