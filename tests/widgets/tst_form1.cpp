@@ -37,6 +37,7 @@ private Q_SLOTS:
     void layoutSurvivesATinyWindow();
     void passwordButtonNeedsTheAdvancedUser();
     void teachingClockPanel();
+    void groupsFilledOnFirstClickShowTheirChildren();
 
 private:
     std::unique_ptr<TestWindow> m_app;
@@ -236,6 +237,30 @@ void TestForm1::teachingClockPanel()
     QCOMPARE(clock->clock().minuteAngle, 48.0f);
     clock->Check1->click();
     QVERIFY(w.timer(TimerId::ClockTick).isEnabled());
+    w.TabStrip1->setCurrentIndex(0);
+}
+
+void TestForm1::groupsFilledOnFirstClickShowTheirChildren()
+{
+    Form1 &w = m_app->window;
+    w.TabStrip1->setCurrentIndex(8); // "约数和倍数"
+    TopicTreeWidget *tree = w.TreeView1;
+    QVERIFY(tree->itemForKey(u"q8005"_s));
+    QCOMPARE(tree->itemForKey(u"q8005"_s)->childCount(), 0);
+
+    QSignalSpy clicks(tree, &TopicTreeWidget::nodeClicked);
+    QTreeWidgetItem *group = tree->itemForKey(u"q8005"_s);
+    tree->scrollToItem(group);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(group).center());
+    QCOMPARE(clicks.size(), 1);
+    const int children = group->childCount();
+    QVERIFY(children >= 8);
+    QCOMPARE(tree->currentItem(), group); // adding them is not a click
+    QCOMPARE(clicks.size(), 1);
+
+    // A second click adds nothing more.
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(group).center());
+    QCOMPARE(group->childCount(), children);
     w.TabStrip1->setCurrentIndex(0);
 }
 
