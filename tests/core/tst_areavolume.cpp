@@ -8,6 +8,7 @@
 #include "page/pagedocument.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
+#include "scriptedrandom.h"
 #include "topics/areavolume.h"
 #include "topics/chinesenumerals.h"
 
@@ -20,23 +21,6 @@ using namespace Qt::StringLiterals;
 using namespace quorvel;
 
 namespace {
-
-// Draws exactly the numbers it was given; 0.5 once they run out.
-class ScriptedRandom final : public RandomSource
-{
-public:
-    std::deque<float> draws;
-    float next() override
-    {
-        if (draws.empty())
-            return 0.5f;
-        const float r = draws.front();
-        draws.pop_front();
-        return r;
-    }
-    // The draw r with Int(r × k) + m = value.
-    void push(int value, int k, int m) { draws.push_back((value - m + 0.5f) / k); }
-};
 
 const QString n7 = u"<br>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;"_s;
 const QString finishLine = u"&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp; "

@@ -9,6 +9,7 @@
 #include "page/pagedocument.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
+#include "scriptedrandom.h"
 #include "topics/divisors.h"
 
 #include <QFile>
@@ -24,32 +25,6 @@ using namespace Qt::StringLiterals;
 using namespace quorvel;
 
 namespace {
-
-// The draws it was given (value, k, m: the r with Int(r × k) + m = value),
-// then a seeded stream; or 0 for ever.
-class ScriptedRandom final : public RandomSource
-{
-public:
-    explicit ScriptedRandom(quint64 seed) : m_rest(seed) {}
-    float next() override
-    {
-        if (stuck || draws.empty())
-            return stuck ? 0.0f : m_rest.next();
-        const float r = draws.front();
-        draws.pop_front();
-        return r;
-    }
-    void push(const QList<int> &triples)
-    {
-        for (qsizetype i = 0; i + 2 < triples.size(); i += 3)
-            draws.push_back((triples[i] - triples[i + 2] + 0.5f) / triples[i + 1]);
-    }
-    std::deque<float> draws;
-    bool stuck = false;
-
-private:
-    SeededRandom m_rest;
-};
 
 const QString submitLine = u"&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp; "
                            u"<input class=button name=finish type=button size=7 value=提交答案 "

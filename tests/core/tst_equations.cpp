@@ -7,6 +7,7 @@
 #include "page/pagedocument.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
+#include "scriptedrandom.h"
 #include "topics/equations.h"
 
 #include <QRegularExpression>
@@ -18,23 +19,6 @@ using namespace Qt::StringLiterals;
 using namespace quorvel;
 
 namespace {
-
-// Draws exactly the numbers it was given.
-class ScriptedRandom final : public RandomSource
-{
-public:
-    std::deque<float> draws;
-    float next() override
-    {
-        if (draws.empty())
-            return 0.5f;
-        const float r = draws.front();
-        draws.pop_front();
-        return r;
-    }
-    // The draw r with Int(r × k) + m = value.
-    void push(int value, int k, int m) { draws.push_back(k > 0 ? (value - m + 0.5f) / k : 0.5f); }
-};
 
 const QString answerIndent = u"<br>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp; x = "_s;
 const QString finishLine = u"&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp; "

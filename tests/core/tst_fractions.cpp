@@ -10,6 +10,7 @@
 #include "page/pageformat.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
+#include "scriptedrandom.h"
 #include "topics/fractions.h"
 
 #include <QRegularExpression>
@@ -22,23 +23,6 @@ using namespace Qt::StringLiterals;
 using namespace quorvel;
 
 namespace {
-
-// Draws exactly the numbers it was given, then 0.5 for ever.
-class ScriptedRandom final : public RandomSource
-{
-public:
-    std::deque<float> draws;
-    float next() override
-    {
-        if (draws.empty())
-            return 0.5f;
-        const float r = draws.front();
-        draws.pop_front();
-        return r;
-    }
-    // The draw r with Int(r × k) + m = value.
-    void push(int value, int k, int m) { draws.push_back(k > 0 ? (value - m + 0.5f) / k : 0.5f); }
-};
 
 // What a node's caption promises about its pages.
 struct Promise

@@ -8,6 +8,7 @@
 #include "page/pagedocument.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
+#include "scriptedrandom.h"
 #include "topics/mixedoperations.h"
 
 #include <QRegularExpression>
@@ -22,27 +23,6 @@ using namespace Qt::StringLiterals;
 using namespace quorvel;
 
 namespace {
-
-// The draws it was given (value, k, m: the r with Int(r × k) + m = value),
-// then a seeded stream.
-class ScriptedRandom final : public RandomSource
-{
-public:
-    explicit ScriptedRandom(quint64 seed) : m_rest(seed) {}
-    float next() override
-    {
-        if (draws.empty())
-            return m_rest.next();
-        const float r = draws.front();
-        draws.pop_front();
-        return r;
-    }
-    void push(int value, int k, int m) { draws.push_back((value - m + 0.5f) / k); }
-    std::deque<float> draws;
-
-private:
-    SeededRandom m_rest;
-};
 
 const QString submitLine = u"&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp; "
                            u"<input class=button name=finish type=button size=7 value=提交答案 "

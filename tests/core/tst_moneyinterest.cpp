@@ -10,6 +10,7 @@
 #include "page/pagedocument.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
+#include "scriptedrandom.h"
 #include "topics/interest.h"
 #include "topics/money.h"
 
@@ -23,27 +24,6 @@ using namespace Qt::StringLiterals;
 using namespace quorvel;
 
 namespace {
-
-// Draws the scripted values first, then from a seeded source.
-class ScriptedRandom final : public RandomSource
-{
-public:
-    explicit ScriptedRandom(quint64 seed = 1) : m_rest(seed) {}
-    float next() override
-    {
-        if (draws.empty())
-            return m_rest.next();
-        const float r = draws.front();
-        draws.pop_front();
-        return r;
-    }
-    // The draw r with Int(r × k) + m = value.
-    void push(int value, int k, int m) { draws.push_back((value - m + 0.5f) / k); }
-    std::deque<float> draws;
-
-private:
-    SeededRandom m_rest;
-};
 
 const QString submitLine = u"&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp; "
                            u"<input class=button name=finish type=button size=7 value=提交答案 "

@@ -10,6 +10,7 @@
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
 #include "reference24.h"
+#include "scriptedrandom.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -20,23 +21,6 @@ using namespace Qt::StringLiterals;
 using namespace quorvel;
 
 namespace {
-
-// Draws exactly the numbers it was given, for fixed deals.
-class ScriptedRandom final : public RandomSource
-{
-public:
-    std::deque<float> draws;
-    float next() override
-    {
-        if (draws.empty())
-            return 0.5f;
-        const float r = draws.front();
-        draws.pop_front();
-        return r;
-    }
-    // The draw r with Int(r × k) + m = value.
-    void push(int value, int k, int m) { draws.push_back((value - m + 0.5f) / k); }
-};
 
 struct Window
 {
