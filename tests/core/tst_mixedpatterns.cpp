@@ -1,6 +1,7 @@
 // The tabs "四则运算" (chains and bracketed expressions) and "规律运算"
 // (number rows and picture comparisons): every answer is worked out here
 // again from the page text, the bracketed ones with exact fractions.
+#include "answeredpage.h"
 #include "app/core/catalogue.h"
 #include "app/core/maincontroller.h"
 #include "app/core/recordingview.h"
@@ -51,15 +52,7 @@ struct Window
     // tag); returns the edits the grading made.
     DomEdits submit(const QHash<QString, QString> &typed = {})
     {
-        static const QRegularExpression box(u"name=(\\w+) type=text size=7 tag=([^ >]*)>"_s);
-        QList<PageElement> elements{{u"finish"_s, {}, u"button"_s, {}, {}}};
-        for (const QRegularExpressionMatch &m : box.globalMatch(view.main.body))
-            elements.append({m.captured(1),
-                             {},
-                             u"text"_s,
-                             typed.value(m.captured(1), m.captured(2)),
-                             m.captured(2)});
-        PageDocument page(elements);
+        PageDocument page = answeredPage(view.main.body, typed);
         view.main.edits.clear();
         controller.pageEvent(u"click"_s, u"finish"_s, page);
         return view.main.edits;

@@ -3,6 +3,7 @@
 // page of ten items, the two-box grading of 元 and 角; the interest pages'
 // values recomputed in exact hundredths of a 元, the rate table file and its
 // node, and the interest pages graded by the general item grading.
+#include "answeredpage.h"
 #include "app/core/catalogue.h"
 #include "app/core/maincontroller.h"
 #include "app/core/recordingview.h"
@@ -107,15 +108,7 @@ struct Window
     // as "target: text".
     QStringList submit(const QHash<QString, QString> &typed = {})
     {
-        static const QRegularExpression box(u"name=(\\w+) type=text size=7 tag=([^ >]*)>"_s);
-        QList<PageElement> elements{{u"finish"_s, {}, u"button"_s, {}, {}}};
-        for (const QRegularExpressionMatch &m : box.globalMatch(view.main.body))
-            elements.append({m.captured(1),
-                             {},
-                             u"text"_s,
-                             typed.value(m.captured(1), m.captured(2)),
-                             m.captured(2)});
-        PageDocument page(elements);
+        PageDocument page = answeredPage(view.main.body, typed);
         view.main.edits.clear();
         controller.pageEvent(u"click"_s, u"finish"_s, page);
         QStringList inserted;

@@ -2,6 +2,7 @@
 // the item, the draws' ranges, the worked examples, the two-box grading of
 // the minutes-to-hours and duration pages, the puzzles and their reveal, and
 // the interval page that runs before every "$" page.
+#include "answeredpage.h"
 #include "app/core/maincontroller.h"
 #include "app/core/recordingview.h"
 #include "content/programfiles.h"
@@ -50,15 +51,7 @@ struct Window
     // named in `typed`, which get the text given there. Returns the edits.
     DomEdits submit(const QHash<QString, QString> &typed = {})
     {
-        static const QRegularExpression box(u"name=(\\w+) type=text size=7 tag=([^ >]*)>"_s);
-        QList<PageElement> elements{{u"finish"_s, {}, u"button"_s, {}, {}}};
-        for (const QRegularExpressionMatch &m : box.globalMatch(view.main.body))
-            elements.append({m.captured(1),
-                             {},
-                             u"text"_s,
-                             typed.value(m.captured(1), m.captured(2)),
-                             m.captured(2)});
-        PageDocument page(elements);
+        PageDocument page = answeredPage(view.main.body, typed);
         view.main.edits.clear();
         controller.pageEvent(u"click"_s, u"finish"_s, page);
         return view.main.edits;
