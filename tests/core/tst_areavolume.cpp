@@ -2,6 +2,7 @@
 // answer worked out again from the measures on the page, the single-precision
 // answers with at most seven digits, Chinese-numeral answers past a thousand,
 // the unit conversions of ten items, and the pages in the main window.
+#include "answeredpage.h"
 #include "app/core/maincontroller.h"
 #include "app/core/recordingview.h"
 #include "content/programfiles.h"
@@ -143,17 +144,6 @@ struct Window
     SeededRandom random{5};
     MainWindowController controller{view, files, settings, random};
 };
-
-// Every input box of a page, typed with its right answer.
-PageDocument answeredRight(const QString &body)
-{
-    static const QRegularExpression input(u"<input class=(\\w+) name=(\\w+) type=(\\w+) [^>]*?"
-                                          u"tag=([^ >]*)>"_s);
-    QList<PageElement> elements;
-    for (const auto &m : input.globalMatch(body))
-        elements.append({m.captured(2), {}, m.captured(3), m.captured(4), m.captured(4)});
-    return PageDocument(elements);
-}
 
 } // namespace
 
@@ -702,7 +692,7 @@ void TestAreaVolume::pagesInTheWindow()
     QCOMPARE(parsed.items.size(), items);
     QCOMPARE(w.controller.state.pageItemCount, items);
 
-    PageDocument page = answeredRight(w.view.main.body);
+    PageDocument page = answeredPage(w.view.main.body);
     w.controller.gradePage(page);
     QCOMPARE(page.edits().size(), items + 1);
     for (int i = 0; i < items; ++i)

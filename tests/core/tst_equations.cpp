@@ -1,6 +1,7 @@
 // Linear equation pages: the exact item texts, every equation solved again
 // from the text on the page, the ranges of the drawn numbers, and the page in
 // the main window with its grading.
+#include "answeredpage.h"
 #include "app/core/maincontroller.h"
 #include "app/core/recordingview.h"
 #include "content/programfiles.h"
@@ -113,17 +114,6 @@ struct Window
     SeededRandom random{11};
     MainWindowController controller{view, files, settings, random};
 };
-
-// Every input box of a page, typed with its right answer.
-PageDocument answeredRight(const QString &body)
-{
-    static const QRegularExpression input(u"<input class=(\\w+) name=(\\w+) type=(\\w+) [^>]*?"
-                                          u"tag=([^ >]*)>"_s);
-    QList<PageElement> elements;
-    for (const auto &m : input.globalMatch(body))
-        elements.append({m.captured(2), {}, m.captured(3), m.captured(4), m.captured(4)});
-    return PageDocument(elements);
-}
 
 } // namespace
 
@@ -328,7 +318,7 @@ void TestEquations::pagesInTheWindow()
     for (const Item &item : items)
         QCOMPARE(item.tag, QString::number(solve(item.equation).value_or(-1)));
 
-    PageDocument page = answeredRight(w.view.main.body);
+    PageDocument page = answeredPage(w.view.main.body);
     w.controller.gradePage(page);
     QCOMPARE(page.edits().size(), perPage + 1);
     for (int i = 0; i < perPage; ++i)
