@@ -579,7 +579,7 @@ void TestMoneyInterest::rateTableFile()
     QVERIFY(text.contains(u"charset=\"utf-8\""_s) || text.contains(u"charset=utf-8"_s));
     // Every rate the pages use, in its row.
     static const QRegularExpression row(
-        u"<td>([^<]+)</td><td class=\"rate\">([\\d.]+)</td></tr>"_s);
+        u"<td>([^<]+)</td><td class=\"key-figure\">([\\d.]+)</td></tr>"_s);
     QHash<QString, QString> rates;
     for (const auto &m : row.globalMatch(text))
         rates.insert(m.captured(1), m.captured(2));

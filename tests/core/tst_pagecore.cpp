@@ -4,6 +4,7 @@
 #include "app/core/layout.h"
 #include "content/datatext.h"
 #include "page/domedit.h"
+#include "page/exactexpression.h"
 #include "page/medalbook.h"
 #include "page/pagedocument.h"
 #include "page/randomsource.h"
@@ -48,6 +49,9 @@ private Q_SLOTS:
     void layoutOfStartWindow();
     void layoutSkipsZeroHeight();
     void layoutOfTinyWindowHasNoNegativeSizes();
+
+    void exactArithmetic_data();
+    void exactArithmetic();
 };
 
 void TestPageCore::decodesDataText_data()
@@ -410,6 +414,43 @@ void TestPageCore::randomDrawsAreUniformAndReproducible()
     for (int i = 0; i < 2000; ++i)
         seen.insert(a.below(8, 2));
     QCOMPARE(seen, (QSet<int>{2, 3, 4, 5, 6, 7, 8, 9}));
+}
+
+void TestPageCore::exactArithmetic_data()
+{
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<QString>("value"); // "none" when it is no expression
+
+    QTest::newRow("24 from thirds") << u"8/(3-8/3)"_s << u"24"_s;
+    QTest::newRow("decimals are exact") << u"0.1+0.2"_s << u"3/10"_s;
+    QTest::newRow("signs of the page") << u"（3＋5）×4÷2−1"_s << u"15"_s;
+    QTest::newRow("brackets of three kinds") << u"{2*[3+(4-1)]}"_s << u"12"_s;
+    QTest::newRow("precedence and unary minus") << u"-2^2+3*-1"_s << u"-7"_s;
+    QTest::newRow("percent") << u"200*15%"_s << u"30"_s;
+    QTest::newRow("negative power") << u"2^-2"_s << u"1/4"_s;
+    QTest::newRow("division by zero") << u"1/(2-2)"_s << u"none"_s;
+    QTest::newRow("overflow is no value") << u"99999999999*99999999999*99999"_s << u"none"_s;
+    QTest::newRow("unclosed bracket") << u"(1+2"_s << u"none"_s;
+    QTest::newRow("mismatched bracket") << u"(1+2]"_s << u"none"_s;
+    QTest::newRow("letters") << u"2x"_s << u"none"_s;
+    QTest::newRow("empty") << QString() << u"none"_s;
+}
+
+void TestPageCore::exactArithmetic()
+{
+    QFETCH(QString, expression);
+    QFETCH(QString, value);
+    const std::optional<Rational> result = evaluateExact(expression);
+    QCOMPARE(result ? result->toString() : u"none"_s, value);
+
+    // The numbers an answer starts with, as stated answers are written.
+    QCOMPARE(leadingNumber(u" 12个"_s)->toString(), u"12"_s);
+    QCOMPARE(leadingNumber(u"2又1/3千克"_s)->toString(), u"7/3"_s);
+    QCOMPARE(leadingNumber(u"-0.25"_s)->toString(), u"-1/4"_s);
+    QCOMPARE(leadingNumber(u"37.5%"_s)->toString(), u"3/8"_s);
+    QVERIFY(!leadingNumber(u"约12"_s));
+    QCOMPARE(Rational::fraction(2, 3).rounded(2).toString(), u"67/100"_s);
+    QCOMPARE(Rational::fraction(-5, 2).rounded(0).toString(), u"-3"_s);
 }
 
 QTEST_GUILESS_MAIN(TestPageCore)

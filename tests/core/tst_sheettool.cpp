@@ -166,7 +166,7 @@ void TestSheetTool::standaloneIsAPrintableDocument()
         sheet({u"--tab"_s, u"T1"_s, u"--key"_s, u"q17"_s, u"--standalone"_s, u"--seed"_s, u"3"_s});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.startsWith(u"<!DOCTYPE html>"_s));
-    QVERIFY(run.out.contains(u".button"_s)); // the program's style sheet
+    QVERIFY(run.out.contains(u"href=\"content.css\""_s)); // the program's style sheet
     QVERIFY(run.out.contains(u"<base href=\"file://"_s));
     QVERIFY(run.out.contains(u"第10题："_s));
     QVERIFY(run.out.trimmed().endsWith(u"</html>"_s));
