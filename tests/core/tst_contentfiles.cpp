@@ -33,12 +33,13 @@ bool isPage(const QString &path)
     return path.endsWith(u".htm"_s) || path.endsWith(u".html"_s);
 }
 
-// Pages of the program folder and the stored texts compiled into the program.
+// Pages of the program folder, the stored texts compiled into the program and
+// the sources that collections of pages are written from.
 const QList<TextFile> &contentFiles()
 {
     static const QList<TextFile> files = [] {
         QList<TextFile> list;
-        for (const QString &folder : {u"data"_s, u"content/texts"_s}) {
+        for (const QString &folder : {u"data"_s, u"content/texts"_s, u"content/sources"_s}) {
             QDirIterator it(sourceDir + u'/' + folder, QDir::Files, QDirIterator::Subdirectories);
             while (it.hasNext()) {
                 const QString path = it.next();
