@@ -1033,7 +1033,8 @@ def build(code):
     for line in page:
         if BLANK in line or BRACKET in line or CIRCLE in line:
             raise PaperError(f"{code}: a blank left unrendered")
-    return "\r\n".join(page) + "\r\n", "\r\n".join(answers) + "\r\n", (items_count, items_count - numeric_count)
+    page_text = "\n".join(page).replace("\r\n", "\n").replace("\n", "\r\n") + "\r\n"
+    return page_text, "\r\n".join(answers) + "\r\n", (items_count, items_count - numeric_count)
 
 
 def main(argv):
