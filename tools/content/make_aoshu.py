@@ -57,11 +57,33 @@ def _value(node):
     raise Fault("cannot read the calc note")
 
 
+def _percent(text):
+    """Writes n% and (…)% as (n/100) and ((…)/100)."""
+    out = ""
+    for ch in text:
+        if ch != "%":
+            out += ch
+            continue
+        if out.endswith(")"):
+            depth = 0
+            for i in range(len(out) - 1, -1, -1):
+                depth += {")": 1, "(": -1}.get(out[i], 0)
+                if depth == 0:
+                    break
+            out = out[:i] + "(" + out[i:] + "/100)"
+        else:
+            m = re.search(r"[0-9.]+$", out)
+            if not m:
+                raise Fault("a % without a number before it")
+            out = out[:m.start()] + "(" + m.group(0) + "/100)"
+    return out
+
+
 def evaluate(expression):
     text = expression.replace("×", "*").replace("÷", "/").replace("−", "-")
     text = text.replace("[", "(").replace("]", ")").replace("{", "(").replace("}", ")")
     text = text.replace("^", "**")
-    text = re.sub(r"%", "/100", text)
+    text = _percent(text)
     if not re.fullmatch(r"[0-9.+\-*/() ]+", text):
         raise Fault("calc note with other signs: " + expression)
     try:
