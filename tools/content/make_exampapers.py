@@ -338,7 +338,7 @@ def macro_shapes(args):
     return figure(svg(74 * len(args), 88, "".join(body)))
 
 
-def clock_svg(h, m, size=120):
+def clock_svg(h, m, size=132):
     r = 50
     c = 60
     body = [f'<circle cx="{c}" cy="{c}" r="{r}" fill="#fff" stroke="{STROKE}" stroke-width="2.5"/>']
@@ -350,8 +350,8 @@ def clock_svg(h, m, size=120):
                     f'stroke-width="{1.6 if k % 5 == 0 else 0.8}"/>')
     for n in range(1, 13):
         a = math.radians(n * 30 - 90)
-        body.append(f'<text x="{c + 35 * math.cos(a):.1f}" y="{c + 35 * math.sin(a) + 5:.1f}" '
-                    f'font-size="13" text-anchor="middle">{n}</text>')
+        body.append(f'<text x="{c + 37 * math.cos(a):.1f}" y="{c + 37 * math.sin(a) + 4:.1f}" '
+                    f'font-size="11.5" text-anchor="middle">{n}</text>')
     ha = math.radians((h % 12 + m / 60) * 30 - 90)
     ma = math.radians(m * 6 - 90)
     body.append(f'<line x1="{c}" y1="{c}" x2="{c + 25 * math.cos(ha):.1f}" y2="{c + 25 * math.sin(ha):.1f}" '
@@ -377,7 +377,7 @@ def macro_clocks(args):
 
 
 def macro_emptyclock(args):
-    return figure(clock_svg(0, 0, 120).replace('<line x1="60" y1="60"', '<line x1="60" y1="60" visibility="hidden"'))
+    return figure(clock_svg(0, 0).replace('<line x1="60" y1="60"', '<line x1="60" y1="60" visibility="hidden"'))
 
 
 def macro_abacus(args):
