@@ -747,7 +747,7 @@ def mark_blanks(text):
 
 def render_blanks(html):
     html = re.sub(BLANK + r"\[(\d+)\]", r'<span class="blank" style="min-width:\1em"></span>', html)
-    return (html.replace(BLANK, '<span class="blank"></span>').replace(BRACKET, "（　　）")
+    return (html.replace(BLANK, '<span class="blank"></span>').replace(BRACKET, "（" + "&nbsp;" * 8 + "）")
             .replace(CIRCLE, "○"))
 
 
