@@ -210,6 +210,10 @@ def check(p):
                     w, v = number_of(t)
                     if v is not None and v == evaluate(calc) and t.endswith(answer[len(written):]):
                         raise Fault("wrong choice %s equals the answer" % t)
+        said = re.search(r"选([ABCD])", steps[-1])
+        if said and said.group(1) != "ABCD"[good[0]]:
+            raise Fault("the explanation says 选%s, the right choice is %s"
+                        % (said.group(1), "ABCD"[good[0]]))
         p["choices"] = texts
         p["good"] = good[0]
     else:
