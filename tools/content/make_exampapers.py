@@ -24,7 +24,8 @@ A source is plain UTF-8 text:
 
 Blanks: "__" is a line to write on, "（）" a pair of brackets, {{o}} a circle
 to fill with >, < or =. An item with blanks or calculations has one answer per
-blank or calculation, in order, separated by "，". A calculation that ends in
+blank or calculation, in order, separated by "，" (a "，" inside brackets stays in its
+answer). A calculation that ends in
 "=" gets a blank; one without "=" is worked out below it; one with x and "="
 is an equation. Calculations and comparisons are recomputed here with exact
 fractions, and their calc notes are written from them.
@@ -889,6 +890,23 @@ def render_item(number, item, where):
     return render_blanks("\n".join(out)), slots
 
 
+def split_answer(answer):
+    """The answers of an item: split at "，" outside brackets."""
+    parts, depth, cur = [], 0, ""
+    for ch in answer:
+        if ch in "（(":
+            depth += 1
+        elif ch in "）)":
+            depth -= 1
+        if ch == "，" and depth == 0:
+            parts.append(cur.strip())
+            cur = ""
+        else:
+            cur += ch
+    parts.append(cur.strip())
+    return parts
+
+
 def finish_answer(item, slots, where, section_name):
     """The item's answer with calc notes added to its calculations, after checking it."""
     answer = item.answer
@@ -899,7 +917,7 @@ def finish_answer(item, slots, where, section_name):
         if re.search(r"\d", answer) and "<!--calc:" not in answer and not answer.startswith("~"):
             raise PaperError(f"{where}: a number in the answer without a calc note: {answer}")
         return answer.lstrip("~")
-    parts = [p.strip() for p in answer.split("，")]
+    parts = split_answer(answer)
     if len(parts) != len(slots):
         raise PaperError(f"{where}: {len(slots)} blanks or calculations but {len(parts)} answers: {answer}")
     done = []
