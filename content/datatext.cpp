@@ -1,22 +1,12 @@
 #include "content/datatext.h"
 
-#include <QStringDecoder>
+#include "page/textencoding.h"
 
 namespace quorvel {
 
 QString decodeDataText(const QByteArray &bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) {
-        if (text.startsWith(QChar(0xFEFF)))
-            text.remove(0, 1);
-        return text;
-    }
-    QStringDecoder gbk("GBK");
-    if (gbk.isValid())
-        return gbk.decode(bytes);
-    return QString::fromLatin1(bytes);
+    return decodeText(bytes);
 }
 
 QStringList splitDataLines(const QString &text)

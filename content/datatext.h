@@ -1,7 +1,6 @@
 #pragma once
-// Reading the program folder's text files: UTF-8 (with or without a byte
-// order mark) when the bytes are valid UTF-8, otherwise the Chinese code page
-// GBK, as older copies of the files are written.
+// Reading the program folder's text files, in UTF-8 or GBK as the whole file
+// shows (see page/textencoding.h).
 #include <QByteArray>
 #include <QString>
 #include <QStringList>

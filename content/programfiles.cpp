@@ -44,6 +44,15 @@ std::optional<QString> DiskProgramFiles::readText(const QString &relativePath) c
     return decodeDataText(file.readAll());
 }
 
+std::optional<QByteArray> DiskProgramFiles::readBytes(const QString &relativePath,
+                                                      qint64 limit) const
+{
+    QFile file(absolutePath(relativePath));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.read(limit + 1);
+}
+
 bool DiskProgramFiles::exists(const QString &relativePath) const
 {
     return QFileInfo(absolutePath(relativePath)).isFile();
@@ -97,6 +106,15 @@ std::optional<QString> MemoryProgramFiles::readText(const QString &relativePath)
     if (it == m_files.cend())
         return std::nullopt;
     return decodeDataText(*it);
+}
+
+std::optional<QByteArray> MemoryProgramFiles::readBytes(const QString &relativePath,
+                                                        qint64 limit) const
+{
+    const auto it = m_files.constFind(relativePath);
+    if (it == m_files.cend())
+        return std::nullopt;
+    return it->left(limit + 1);
 }
 
 bool MemoryProgramFiles::exists(const QString &relativePath) const

@@ -15,6 +15,11 @@ public:
     // The whole file decoded as text (see decodeDataText); nullopt when it
     // cannot be read.
     virtual std::optional<QString> readText(const QString &relativePath) const = 0;
+    // The file's first bytes, at most limit of them and one more, so that a
+    // caller can tell a file that is too large without reading it all;
+    // nullopt when it cannot be read.
+    virtual std::optional<QByteArray> readBytes(const QString &relativePath,
+                                                qint64 limit) const = 0;
     virtual bool exists(const QString &relativePath) const = 0;
     // Names of the files of a folder in file-name order, hidden files left
     // out; empty for a missing folder.
@@ -38,6 +43,7 @@ public:
     static QString locate(const QString &executableDir);
 
     std::optional<QString> readText(const QString &relativePath) const override;
+    std::optional<QByteArray> readBytes(const QString &relativePath, qint64 limit) const override;
     bool exists(const QString &relativePath) const override;
     QStringList fileNames(const QString &relativeFolder) const override;
     QString absolutePath(const QString &relativePath) const override;
@@ -55,6 +61,7 @@ public:
     void addFile(const QString &relativePath, const QByteArray &bytes);
 
     std::optional<QString> readText(const QString &relativePath) const override;
+    std::optional<QByteArray> readBytes(const QString &relativePath, qint64 limit) const override;
     bool exists(const QString &relativePath) const override;
     QStringList fileNames(const QString &relativeFolder) const override;
     QString absolutePath(const QString &relativePath) const override;

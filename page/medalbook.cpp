@@ -1,8 +1,9 @@
 #include "page/medalbook.h"
 
+#include "page/pageformat.h"
 #include "page/settingsstore.h"
 
-#include <limits>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -21,8 +22,8 @@ int leadingCount(const QString &text)
         if (!c.isDigit() || c.unicode() > 127)
             break;
         value = value * 10 + (c.unicode() - u'0');
-        if (value > std::numeric_limits<int>::max())
-            return 0; // a count this large is corrupt, not earned
+        if (value > MedalBook::largestCount)
+            return 0; // a count this large is damaged, not earned
     }
     return int(value);
 }
@@ -32,9 +33,24 @@ QString MedalBook::recordKey(int k)
     return u"第"_s + QString::number(k) + u"个"_s;
 }
 
+int MedalBook::highestRecord() const
+{
+    int highest = 0;
+    for (const QString &key : m_store.keys(application, section)) {
+        if (!key.startsWith(u'第') || !key.endsWith(u'个'))
+            continue;
+        bool ok = false;
+        const int k = QStringView(key).mid(1, key.size() - 2).toInt(&ok);
+        if (ok && k > highest && k <= largestCount &&
+            !m_store.read(application, section, key).isEmpty())
+            highest = k;
+    }
+    return highest;
+}
+
 int MedalBook::load()
 {
-    m_count = leadingCount(m_store.read(application, section, u"num"_s));
+    m_count = std::max(leadingCount(m_store.read(application, section, u"num"_s)), highestRecord());
     return m_count;
 }
 
@@ -60,7 +76,7 @@ QString MedalBook::pageText() const
         }
         page += u"<tr><td valign=center>第"_s + QString::number(k) +
                 u"块： </td><td valign=center><img src=zimu\\jb.gif></td><td valign=center> "_s +
-                stored + u"</td></tr>"_s;
+                page::asPageText(stored) + u"</td></tr>"_s;
     }
     page += u"</table>"_s;
     return page;
@@ -68,6 +84,9 @@ QString MedalBook::pageText() const
 
 bool MedalBook::award(const QString &record)
 {
+    load();
+    if (m_count >= largestCount)
+        return false; // the store is damaged beyond repair; nothing is overwritten
     ++m_count;
     // The record first: the count never names a medal whose record is not
     // stored yet.

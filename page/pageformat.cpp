@@ -20,6 +20,14 @@ QString horizontalItem(int item, const QString &question, const QString &answer)
     return itemLabel(item) + question + answerBox(item, answer) + u"<br><br>"_s;
 }
 
+QString asPageText(const QString &text)
+{
+    QString escaped = text;
+    escaped.replace(u'&', u"&amp;"_s);
+    escaped.replace(u'<', u"&lt;"_s);
+    return escaped;
+}
+
 QString submitLine()
 {
     return u"&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp; "

@@ -15,6 +15,10 @@ QString answerBox(int item, const QString &answer);
 // A whole horizontal item: label, question, box and "<br><br>".
 QString horizontalItem(int item, const QString &question, const QString &answer);
 
+// Stored or typed text written into a page as text: "&" and "<" escaped, so
+// it can never become markup or script ("-->" and the like stay readable).
+QString asPageText(const QString &text);
+
 // The standard submit line, followed by "<br><br>".
 QString submitLine();
 

@@ -350,11 +350,22 @@ void MainWindowController::setItemGradingFor(const QString &keyPrefix, GradingHa
 
 void MainWindowController::reloadStoredPassword()
 {
-    const std::optional<QString> text =
-        m_files.readText(QString::fromUtf16(passwordfile::fileName));
+    const QString name = QString::fromUtf16(passwordfile::fileName);
     // Without its file the program keeps the password the dialogs promise.
-    state.PassWordOld =
-        text ? passwordfile::parse(*text) : QString::fromUtf16(passwordfile::initialPassword);
+    if (!m_files.exists(name)) {
+        state.PassWordOld = QString::fromUtf16(passwordfile::initialPassword);
+        return;
+    }
+    const std::optional<QByteArray> bytes = m_files.readBytes(name, passwordfile::largestFile);
+    const passwordfile::StoredPassword stored =
+        bytes
+            ? passwordfile::read(*bytes)
+            : passwordfile::StoredPassword{QString::fromUtf16(passwordfile::initialPassword), true};
+    state.PassWordOld = stored.password;
+    if (stored.damaged && !m_toldPasswordFileDamaged) {
+        m_toldPasswordFileDamaged = true;
+        m_view.showMessage(u"密码文件已经损坏！在修改密码之前，高级用户的密码是最初的463。"_s);
+    }
 }
 
 void MainWindowController::confirmLogin(const QString &typed)

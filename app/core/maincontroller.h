@@ -178,6 +178,7 @@ private:
     QString m_selectedKey;
     int m_currentTab = 0;
     bool m_mainPaneNavigated = false;
+    bool m_toldPasswordFileDamaged = false; // said once a run
     QHash<Route, RouteHandler> m_handlers;
     QHash<GradingVariant, QList<GradingHandler>> m_gradingHandlers;
     QList<std::pair<QString, GradingHandler>> m_itemGradingByPrefix;

@@ -1,5 +1,7 @@
 #include "app/core/passwordfile.h"
 
+#include "content/datatext.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -25,25 +27,38 @@ QString characterOfCode(qint16 code)
 
 } // namespace
 
-QString parse(const QString &text)
+StoredPassword read(const QByteArray &bytes)
 {
-    QString password;
+    const StoredPassword damaged{QString::fromUtf16(initialPassword), true};
+    if (bytes.isEmpty() || bytes.size() > largestFile)
+        return damaged;
+    QString text = decodeDataText(bytes);
+    text.replace("\r\n"_L1, "\n"_L1);
+    text.replace(u'\r', u'\n');
+
+    StoredPassword stored;
+    bool onlyLineEnds = true;
     qsizetype position = 0;
     for (;;) {
-        const qsizetype end = text.indexOf("\r\n"_L1, position);
+        const qsizetype end = text.indexOf(u'\n', position);
         if (end < 0)
-            break; // text after the last CR LF is not part of the password
+            break; // text after the last line end is not part of the password
         const QString line = text.mid(position, end - position);
-        position = end + 2;
+        position = end + 1;
         if (line.isEmpty())
             continue;
+        onlyLineEnds = false;
         bool ok = false;
         const int value = line.trimmed().toInt(&ok);
         if (!ok || value - 7 < -32768 || value - 7 > 32767)
             continue;
-        password += characterOfCode(qint16(value - 7));
+        stored.password += characterOfCode(qint16(value - 7));
     }
-    return password;
+    if (position < text.size())
+        onlyLineEnds = false;
+    if (stored.password.isEmpty() && !onlyLineEnds)
+        return damaged;
+    return stored;
 }
 
 std::optional<QByteArray> encode(const QString &password)

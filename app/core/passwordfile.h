@@ -11,10 +11,22 @@ namespace quorvel::passwordfile {
 inline constexpr auto fileName = u"vrnlogin.ini";
 // The password the program ships with, which the dialogs quote.
 inline constexpr auto initialPassword = u"463";
+// No password has this many characters; a longer file is damaged.
+inline constexpr qsizetype largestFile = 64 * 1024;
 
-// The password a file holds. Lines without a CR LF after them, empty lines
-// and lines that are not numbers are skipped.
-QString parse(const QString &text);
+struct StoredPassword
+{
+    QString password;
+    bool damaged = false; // the file could not be read as a password file
+};
+
+// The password a file holds. Lines end with CR LF, LF or CR; text after the
+// last line end, empty lines and lines that are not a character's number are
+// skipped. A file of nothing but line ends is a deliberately empty password.
+// A file that is empty, too large, or whose lines give no character at all
+// is damaged: it fails closed to the initial password, so that a broken file
+// never makes every user the advanced user.
+StoredPassword read(const QByteArray &bytes);
 
 // The file for a password; nullopt when a character has no GBK code.
 std::optional<QByteArray> encode(const QString &password);

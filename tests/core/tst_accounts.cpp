@@ -110,36 +110,59 @@ void TestAccounts::passwordFileBothWays()
     QVERIFY(written.has_value());
     QCOMPARE(*written, file);
     // Read back as the program reads its files.
-    QCOMPARE(passwordfile::parse(decodeDataText(file)), password);
+    QCOMPARE(passwordfile::read(file).password, password);
 }
 
 void TestAccounts::readingPasswordFile_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("damaged");
 
-    QTest::newRow("empty file") << QByteArray() << QString();
-    QTest::newRow("only a line end") << QByteArray("\r\n") << QString();
+    QTest::newRow("deliberately empty") << QByteArray("\r\n") << QString() << false;
     QTest::newRow("blank lines anywhere")
-        << QByteArray("\r\n\r\n59\r\n\r\n61\r\n58\r\n\r\n\r\n") << u"463"_s;
-    QTest::newRow("last line without CR LF") << QByteArray("59\r\n61\r\n58") << u"46"_s;
-    QTest::newRow("single line without CR LF") << QByteArray("59") << QString();
-    QTest::newRow("lone LF ends no line") << QByteArray("59\n61\r\n") << QString();
+        << QByteArray("\r\n\r\n59\r\n\r\n61\r\n58\r\n\r\n\r\n") << u"463"_s << false;
+    QTest::newRow("LF line ends") << QByteArray("59\n61\n58\n\n") << u"463"_s << false;
+    QTest::newRow("CR line ends") << QByteArray("59\r61\r58\r\r") << u"463"_s << false;
+    QTest::newRow("last line without line end") << QByteArray("59\r\n61\r\n58") << u"46"_s << false;
     QTest::newRow("line that is no number")
-        << QByteArray("59\r\nabc\r\n61\r\n58\r\n\r\n") << u"463"_s;
-    QTest::newRow("number beyond 16 bits") << QByteArray("40007\r\n-40000\r\n59\r\n") << u"4"_s;
-    QTest::newRow("garbage bytes")
-        << QByteArray("\x81\x00\xff\xfe\x80\r\n\xa1\r\n59\r\n", 14) << u"4"_s;
+        << QByteArray("59\r\nabc\r\n61\r\n58\r\n\r\n") << u"463"_s << false;
     QTest::newRow("UTF-8 byte order mark") << QByteArray("\xef\xbb\xbf"
                                                          "59\r\n")
-                                           << u"4"_s;
+                                           << u"4"_s << false;
+    // Damaged files fail closed to the initial password.
+    QTest::newRow("0 bytes") << QByteArray() << u"463"_s << true;
+    QTest::newRow("single line without line end") << QByteArray("59") << u"463"_s << true;
+    QTest::newRow("junk") << QByteArray("password\r\n") << u"463"_s << true;
+    QTest::newRow("GBK junk") << QByteArray("\xc4\xe3\xba\xc3\r\n\xa1\xa2\r\n") << u"463"_s << true;
+    QTest::newRow("UTF-16") << QByteArray("\xff\xfe"
+                                          "5\0"
+                                          "9\0\r\0\n\0",
+                                          10)
+                            << u"463"_s << true;
+    QTest::newRow("out of range") << QByteArray("40007\r\n-40000\r\n") << u"463"_s << true;
+    QTest::newRow("10 MB") << QByteArray("59\r\n").repeated(2'500'000) << u"463"_s << true;
 }
 
 void TestAccounts::readingPasswordFile()
 {
     QFETCH(QByteArray, file);
     QFETCH(QString, password);
-    QCOMPARE(passwordfile::parse(decodeDataText(file)), password);
+    QFETCH(bool, damaged);
+    const passwordfile::StoredPassword stored = passwordfile::read(file);
+    QCOMPARE(stored.password, password);
+    QCOMPARE(stored.damaged, damaged);
+
+    // Who is advanced after a login that picks the student account.
+    Fixture f;
+    f.files.addFile(passwordFile, file);
+    MainWindowController &c = f.loggedIn(QString());
+    QCOMPARE(c.isAdvancedUser(), password.isEmpty());
+    // A damaged file is named once a run, at the first login dialog.
+    const QString told = u"密码文件已经损坏！在修改密码之前，高级用户的密码是最初的463。"_s;
+    QCOMPARE(f.view.messages.contains(told), damaged);
+    c.reloadStoredPassword();
+    QCOMPARE(f.view.messages.count(told), damaged ? 1 : 0);
 }
 
 void TestAccounts::characterWithoutGbkCodeIsNotWritten_data()
@@ -165,8 +188,8 @@ void TestAccounts::storedPasswordAtLogin_data()
     QTest::newRow("missing file") << false << QByteArray() << u"463"_s;
     QTest::newRow("shipped file") << true << initialFile << u"463"_s;
     QTest::newRow("changed file") << true << QByteArray("104\r\n105\r\n106\r\n\r\n") << u"abc"_s;
-    QTest::newRow("file without lines") << true << QByteArray() << QString();
-    QTest::newRow("file of text") << true << QByteArray("password\r\n") << QString();
+    QTest::newRow("deliberately empty") << true << QByteArray("\r\n") << QString();
+    QTest::newRow("file of text") << true << QByteArray("password\r\n") << u"463"_s;
 }
 
 void TestAccounts::storedPasswordAtLogin()
@@ -230,7 +253,7 @@ void TestAccounts::failedLoginKeepsEarlierState()
 void TestAccounts::emptyPasswordFileMakesEveryoneAdvanced()
 {
     Fixture f;
-    f.files.addFile(passwordFile, QByteArray());
+    f.files.addFile(passwordFile, QByteArray("\r\n"));
     MainWindowController &c = f.make();
     c.reloadStoredPassword();
     QVERIFY(c.isAdvancedUser());

@@ -10,7 +10,6 @@
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
 
-#include <QElapsedTimer>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
@@ -122,6 +121,10 @@ public:
         writtenKeys.append(key);
         return values.write(application, section, key, value);
     }
+    QStringList keys(const QString &application, const QString &section) const override
+    {
+        return values.keys(application, section);
+    }
     QString medal(const QString &key) const { return read(u"mbqzt"_s, u"jb"_s, key); }
 
     MemorySettingsStore values;
@@ -196,7 +199,7 @@ private Q_SLOTS:
     void explanationChoices_data();
     void explanationChoices();
 
-    void damagedMedalCountListsOnlyStoredRecords();
+    void damagedMedalCountIsRebuiltFromRecords();
 };
 
 void TestGrading::variantOrder_data()
@@ -636,7 +639,7 @@ void TestGrading::explanationChoices()
     QCOMPARE(checkedEdits, checked);
 }
 
-void TestGrading::damagedMedalCountListsOnlyStoredRecords()
+void TestGrading::damagedMedalCountIsRebuiltFromRecords()
 {
     Fixture f;
     const auto store = [&f](const QString &key, const QString &value) {
@@ -646,14 +649,12 @@ void TestGrading::damagedMedalCountListsOnlyStoredRecords()
     store(u"第1个"_s, u"加法/10以内加法-->用时35秒！-->2024/3/5"_s);
     store(u"第3个"_s, u"减法/10以内减法-->用时20秒！-->2024/3/6"_s);
     MainWindowController &c = f.onPage(u"T1"_s, u"q17"_s);
-
-    QElapsedTimer timer;
-    timer.start();
     c.toolbarClicked(u"w9"_s);
-    QVERIFY(timer.elapsed() < 5000);
 
+    // The count is rebuilt from the records: the missing second is an empty row.
     const QString page = f.view.main.body;
-    QCOMPARE(page.count(u"<tr>"_s), 2);
+    QVERIFY(page.contains(u"你现在已经得到了3块奖牌<br>"_s));
+    QCOMPARE(page.count(u"<tr>"_s), 3);
     QVERIFY(page.contains(u"<tr><td valign=center>第1块： </td><td valign=center><img "
                           u"src=zimu\\jb.gif></td><td valign=center> 加法/10以内加法-->用时35秒！"
                           u"-->2024/3/5</td></tr>"_s));

@@ -41,6 +41,8 @@ private Q_SLOTS:
 
     void settingsFileRoundTrip();
     void settingsWriteToUnwritablePathFails();
+    void damagedSettingsFilesKeepTheirRecords_data();
+    void damagedSettingsFilesKeepTheirRecords();
 
     void medalCount_data();
     void medalCount();
@@ -66,6 +68,13 @@ void TestPageCore::decodesDataText_data()
     QStringEncoder gbk("GBK");
     QTest::newRow("gbk") << QByteArray(gbk.encode(chinese)) << chinese;
     QTest::newRow("plain ascii") << QByteArray("1+1=2\r\n") << u"1+1=2\r\n"_s;
+    // A copy cut inside its last character stays UTF-8; the two bytes left
+    // of it show as replacement characters.
+    QTest::newRow("utf-8 cut short")
+        << chinese.toUtf8().chopped(1)
+        << chinese.chopped(1) + QChar::ReplacementCharacter + QChar::ReplacementCharacter;
+    QTest::newRow("utf-8 with a stray byte")
+        << QByteArray("\xA1") + chinese.toUtf8() << QChar::ReplacementCharacter + chinese;
     QTest::newRow("empty") << QByteArray() << QString();
 }
 
@@ -278,36 +287,90 @@ void TestPageCore::settingsWriteToUnwritablePathFails()
     QVERIFY(!QFile::exists(plainFile + u"/mbqzt.ini"_s));
 }
 
+void TestPageCore::damagedSettingsFilesKeepTheirRecords_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    const QByteArray records =
+        "[jb]\r\nnum=1\r\n%U7B2C1%U4E2A=" + u"加法/10以内加法"_s.toUtf8() + "\r\n";
+    QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF") + records;
+    QTest::newRow("line without =") << records + "junk\r\n";
+    QTest::newRow("junk bytes") << records + QByteArray("\x01\x02=\r\n[", 7);
+    QStringEncoder gbk("GBK");
+    QTest::newRow("GBK") << QByteArray(gbk.encode(u"[jb]\r\nnum=1\r\n第1个=加法/10以内加法\r\n"_s));
+}
+
+void TestPageCore::damagedSettingsFilesKeepTheirRecords()
+{
+    QFETCH(QByteArray, file);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(u"mbqzt.ini"_s);
+    {
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(file);
+    }
+    {
+        IniSettingsStore store(dir.path());
+        QCOMPARE(store.read(u"mbqzt"_s, u"jb"_s, u"第1个"_s), u"加法/10以内加法"_s);
+        // A write that reaches the disk says so, every time.
+        QVERIFY(store.write(u"mbqzt"_s, u"jb"_s, u"第2个"_s, u"减法/20以内减法"_s));
+        QVERIFY(store.write(u"mbqzt"_s, u"jb"_s, u"num"_s, u"2"_s));
+    }
+    const IniSettingsStore reopened(dir.path());
+    QCOMPARE(reopened.read(u"mbqzt"_s, u"jb"_s, u"第1个"_s), u"加法/10以内加法"_s);
+    QCOMPARE(reopened.read(u"mbqzt"_s, u"jb"_s, u"第2个"_s), u"减法/20以内减法"_s);
+    QCOMPARE(reopened.read(u"mbqzt"_s, u"jb"_s, u"num"_s), u"2"_s);
+    QCOMPARE(QFile::exists(path + u".gbk"_s), QByteArray(QTest::currentDataTag()) == "GBK");
+}
+
 void TestPageCore::medalCount_data()
 {
     QTest::addColumn<bool>("stored");
     QTest::addColumn<QString>("num");
+    QTest::addColumn<int>("records"); // records 第1个 … 第records个 are stored
     QTest::addColumn<int>("count");
 
-    QTest::newRow("missing") << false << QString() << 0;
-    QTest::newRow("empty") << true << QString() << 0;
-    QTest::newRow("letters") << true << u"abc"_s << 0;
-    QTest::newRow("negative") << true << u"-3"_s << 0;
-    QTest::newRow("zero") << true << u"0"_s << 0;
-    QTest::newRow("two") << true << u"2"_s << 2;
-    QTest::newRow("leading digits") << true << u"12abc"_s << 12;
-    QTest::newRow("too large for a count") << true << u"99999999999"_s << 0;
+    QTest::newRow("missing") << false << QString() << 0 << 0;
+    QTest::newRow("zero") << true << u"0"_s << 0 << 0;
+    QTest::newRow("two") << true << u"2"_s << 2 << 2;
+    QTest::newRow("leading digits") << true << u"12abc"_s << 0 << 12;
+    // A count that is no sound count is rebuilt from the records.
+    QTest::newRow("missing, records kept") << false << QString() << 3 << 3;
+    QTest::newRow("empty") << true << QString() << 2 << 2;
+    QTest::newRow("letters") << true << u"abc"_s << 2 << 2;
+    QTest::newRow("negative") << true << u"-3"_s << 1 << 1;
+    QTest::newRow("largest int") << true << u"2147483647"_s << 4 << 4;
+    QTest::newRow("too large for a count") << true << u"99999999999"_s << 0 << 0;
+    // A count below the records rises to them, so none is overwritten.
+    QTest::newRow("count behind the records") << true << u"2"_s << 5 << 5;
 }
 
 void TestPageCore::medalCount()
 {
     QFETCH(bool, stored);
     QFETCH(QString, num);
+    QFETCH(int, records);
     QFETCH(int, count);
 
     MemorySettingsStore store;
     if (stored)
         store.write(u"mbqzt"_s, u"jb"_s, u"num"_s, num);
+    for (int k = 1; k <= records; ++k)
+        store.write(u"mbqzt"_s, u"jb"_s, MedalBook::recordKey(k), u"R"_s + QString::number(k));
     MedalBook book(store);
     QCOMPARE(book.load(), count);
-    QCOMPARE(book.count(), count);
     if (count == 0)
         QCOMPARE(book.pageText(), u"每当你得到一个100分的时候，就会得到一块奖牌。<br>"_s);
+
+    // The next award follows the last record and keeps every earlier one.
+    QVERIFY(book.award(u"NEW"_s));
+    QCOMPARE(book.count(), count + 1);
+    QCOMPARE(store.read(u"mbqzt"_s, u"jb"_s, u"num"_s), QString::number(count + 1));
+    QCOMPARE(store.read(u"mbqzt"_s, u"jb"_s, MedalBook::recordKey(count + 1)), u"NEW"_s);
+    for (int k = 1; k <= records; ++k)
+        QCOMPARE(store.read(u"mbqzt"_s, u"jb"_s, MedalBook::recordKey(k)),
+                 u"R"_s + QString::number(k));
 }
 
 void TestPageCore::medalPageListsRecords()
@@ -333,6 +396,11 @@ void TestPageCore::medalPageListsRecords()
     QCOMPARE(book.load(), 3);
     QVERIFY(book.pageText().endsWith(row.arg(3).arg(QString()) + u"</table>"_s));
     QVERIFY(book.pageText().contains(u"你现在已经得到了3块奖牌<br>"_s));
+
+    // Stored records are text, never markup of the page.
+    store.write(u"mbqzt"_s, u"jb"_s, u"第3个"_s, u"<img src=x onerror=alert(1)>&"_s);
+    QVERIFY(book.pageText().endsWith(row.arg(3).arg(u"&lt;img src=x onerror=alert(1)>&amp;"_s) +
+                                     u"</table>"_s));
 }
 
 void TestPageCore::layoutOfStartWindow()
