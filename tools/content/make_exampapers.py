@@ -312,6 +312,8 @@ def solid(kind, x, y):
         return f'<rect x="{x + 12}" y="{y + 12}" width="36" height="36" {s}/>'
     if kind == "tri":
         return f'<polygon points="{x + 30},{y + 8} {x + 54},{y + 50} {x + 6},{y + 50}" {s}/>'
+    if kind == "stri":
+        return f'<polygon points="{x + 16},{y + 10} {x + 56},{y + 50} {x + 4},{y + 50}" {s}/>'
     if kind == "rtri":
         return f'<polygon points="{x + 10},{y + 8} {x + 10},{y + 50} {x + 52},{y + 50}" {s}/>'
     if kind == "circle":
