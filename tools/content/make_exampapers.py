@@ -18,7 +18,7 @@ A source is plain UTF-8 text:
   more text                     a paragraph of the item
   <p>…</p>, {{macro …}}          markup or a picture, written as it is
   @ A. 5 | B. 6 | C. 7           the choices of a choice item
-  % 36+27= | 45−8= | 7×8=       a row of calculations (one answer each)
+  % 36+27= | 45−8= | _         a row of calculations (one answer each; _ is empty)
   +ws 6                         room to work, 6 lines high
   = answer                      the item's answer, one line
 
@@ -855,6 +855,9 @@ def render_item(number, item, where):
             row = []
             for cell in line[2:].split("|"):
                 cell = cell.strip()
+                if cell == "_":  # an empty cell
+                    row.append("")
+                    continue
                 marked = mark_blanks(cell)
                 if count_blanks(marked):
                     text_slots(marked)
