@@ -917,6 +917,11 @@ def finish_answer(item, slots, where, section_name):
     answer = item.answer
     if not answer:
         raise PaperError(f"{where}: no answer")
+    # the key is plain text: fractions as 3/4 and 2又1/3
+    answer = re.sub(r"\{\{f (\d+) (\d+) (\d+)\}\}", r"\1又\2/\3", answer)
+    answer = re.sub(r"\{\{f (\d+) (\d+)\}\}", r"\1/\2", answer)
+    if "{{" in answer:
+        raise PaperError(f"{where}: a picture in the answer")
     is_choice = any(l.startswith("@ ") for l in item.lines)
     if not slots:
         if re.search(r"\d", answer) and "<!--calc:" not in answer and not answer.startswith("~"):
