@@ -420,7 +420,7 @@ def macro_draw(args):
     poly=x,y;x,y;… a closed figure (spoly shaded), line=… an open line,
     dash=… a dashed line, arrow=x,y;x,y an arrow, circ=x,y,r (scirc shaded),
     arc=x,y,r,a1,a2 an arc (degrees, counter-clockwise from the right),
-    text=x,y,label (label with _ for a space), ra=x,y,dx1,dy1,dx2,dy2 a right
+    text=x,y,label (label with _ for a space), box=x,y,label a framed label, ra=x,y,dx1,dy1,dx2,dy2 a right
     angle mark, pt=x,y a point, axes numbers the grid lines from 0."""
     w, h = float(args[0]), float(args[1])
     u = 24.0
@@ -507,6 +507,13 @@ def macro_draw(args):
             tx, ty = P(float(x), float(y))
             body.append(f'<text x="{tx:g}" y="{ty + 6:g}" font-size="17" text-anchor="middle">'
                         f'{label.replace("_", " ")}</text>')
+        elif key == "box":
+            x, y, label = val.split(",", 2)
+            tx, ty = P(float(x), float(y))
+            bw = 17 * len(label) + 14
+            body.append(f'<rect x="{tx - bw / 2:g}" y="{ty - 14:g}" width="{bw:g}" height="28" fill="#fff" '
+                        f'stroke="{STROKE}" stroke-width="1.5"/><text x="{tx:g}" y="{ty + 6:g}" font-size="17" '
+                        f'text-anchor="middle">{label}</text>')
         elif key == "ra":
             x, y, dx1, dy1, dx2, dy2 = (float(v) for v in val.split(","))
             k = 0.45
