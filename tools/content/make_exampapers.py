@@ -843,7 +843,7 @@ def render_item(number, item, where):
 
     first = mark_blanks(expand(item.lines[0]))
     if item.points:
-        first += f"（{item.points}分）"
+        first += f"（{item.points}\u2060分）"  # the word joiner keeps the score on one line
     text_slots(first)
     out.append(f"<p>{number}. {first}</p>")
     grid = []
