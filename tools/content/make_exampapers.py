@@ -659,13 +659,22 @@ def macro_pie(args):
 
 
 def macro_numline(args):
-    """{{numline -5 5 [label=x:A …]}}: a number line with whole numbers marked."""
+    """{{numline -5 5 [sub=10] [label=x:A …]}}: a number line with whole numbers
+    marked, sub small steps between two of them."""
     lo, hi = int(args[0]), int(args[1])
+    sub = 1
+    for a in args[2:]:
+        if a.startswith("sub="):
+            sub = int(a[4:])
     unit = 560 / (hi - lo)
     body = [f'<line x1="10" y1="40" x2="600" y2="40" stroke="{STROKE}" stroke-width="2"/>'
             f'<polygon points="600,40 590,35 590,45" fill="{STROKE}"/>']
-    for v in range(lo, hi + 1):
-        x = 20 + (v - lo) * unit
+    for k in range((hi - lo) * sub + 1):
+        x = 20 + k * unit / sub
+        if k % sub:
+            body.append(f'<line x1="{x:g}" y1="36" x2="{x:g}" y2="44" stroke="{STROKE}" stroke-width="1"/>')
+            continue
+        v = lo + k // sub
         body.append(f'<line x1="{x:g}" y1="34" x2="{x:g}" y2="46" stroke="{STROKE}" stroke-width="1.5"/>'
                     f'<text x="{x:g}" y="66" font-size="15" text-anchor="middle">{str(v).replace("-", "−")}</text>')
     for a in args[2:]:
@@ -852,7 +861,7 @@ def render_item(number, item, where):
         if grid:
             ncol = max(len(r) for r in grid)
             width = f"{100 // ncol}%"
-            rows = "".join("<tr>" + "".join(f'<td style="width:{width}">{c}</td>' for c in r) + "</tr>"
+            rows = "".join("<tr>" + "".join(f'<td style="width:{width};white-space:nowrap">{c}</td>' for c in r) + "</tr>"
                            for r in grid)
             out.append(f'<table cellpadding="6" style="width:100%">{rows}</table>')
             grid.clear()
