@@ -78,6 +78,7 @@ def to_python(expr):
         e = e.replace(a, b)
     e = re.sub(r"(\d+(?:\.\d+)?)%", r"(\1/100)", e)
     e = re.sub(r"(\d|\))x", r"\1*x", e)
+    e = re.sub(r"(\d|\))\(", r"\1*(", e)
     e = re.sub(r"x(\d|\()", r"x*\1", e)
     if not re.fullmatch(r"[0-9.+\-*/()x]+", e):
         return None
