@@ -634,15 +634,16 @@ def macro_linechart(args):
 
 
 def macro_pie(args):
-    """{{pie 名称:百分数 …}}: a pie chart, the parts clockwise from twelve o'clock."""
+    """{{pie 名称:百分数[:标注] …}}: a pie chart, the parts clockwise from twelve
+    o'clock; the label, when given, is shown in place of the percentage."""
     parts = []
     for a in args:
-        name, pct = a.rsplit(":", 1)
-        parts.append((name, float(pct)))
+        name, pct, *shown = a.split(":")
+        parts.append((name, float(pct), shown[0] if shown else f"{float(pct):g}%"))
     cx, cy, r = 150, 130, 100
     body, start = [], 90.0
     fills = ["#e3f2fd", "#fff9c4", "#f8bbd0", "#c8e6c9", "#ffe0b2", "#eeeeee"]
-    for k, (name, pct) in enumerate(parts):
+    for k, (name, pct, pct_text) in enumerate(parts):
         end = start - 360 * pct / 100
         p1 = (cx + r * math.cos(math.radians(start)), cy - r * math.sin(math.radians(start)))
         p2 = (cx + r * math.cos(math.radians(end)), cy - r * math.sin(math.radians(end)))
@@ -652,7 +653,6 @@ def macro_pie(args):
         mid = math.radians((start + end) / 2)
         tx, ty = cx + 0.6 * r * math.cos(mid), cy - 0.6 * r * math.sin(mid)
         label = name.replace("_", " ")
-        pct_text = f"{pct:g}%" if pct >= 0 else ""
         body.append(f'<text x="{tx:.1f}" y="{ty:.1f}" font-size="14" text-anchor="middle">{label}</text>'
                     f'<text x="{tx:.1f}" y="{ty + 17:.1f}" font-size="14" text-anchor="middle">{pct_text}</text>')
         start = end
