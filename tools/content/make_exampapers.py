@@ -939,7 +939,8 @@ def finish_answer(item, slots, where, section_name):
     answer = re.sub(r"\{\{f (\d+) (\d+)\}\}", r"\1/\2", answer)
     if "{{" in answer:
         raise PaperError(f"{where}: a picture in the answer")
-    is_choice = any(l.startswith("@ ") for l in item.lines)
+    choices = "".join(re.findall(r"(?:^|\|)\s*([A-F])\.", "|".join(l[2:] for l in item.lines
+                                                                  if l.startswith("@ "))))
     if not slots:
         if re.search(r"\d", answer) and "<!--calc:" not in answer and not answer.startswith("~"):
             raise PaperError(f"{where}: a number in the answer without a calc note: {answer}")
@@ -950,7 +951,7 @@ def finish_answer(item, slots, where, section_name):
     done = []
     for part, slot in zip(parts, slots):
         if slot is None:
-            if is_choice and not re.fullmatch(r"[A-F]+", part):
+            if choices and not re.fullmatch(f"[{choices}]+", part):
                 raise PaperError(f"{where}: choice answer {part}")
             if re.match(r"-?\d", part) and "<!--calc:" not in part:
                 raise PaperError(f"{where}: a number in the answer without a calc note: {part}")
