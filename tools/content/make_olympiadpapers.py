@@ -6,7 +6,7 @@
 #                                                also writes its answer page xscNN+1)
 #
 # A paper source is plain text, one statement a line:
-#   # …                 a comment
+#   # …                 a comment ("## " starts a heading of an article)
 #   标题：…              the paper's title (entrance papers; olympiad titles come from the year)
 #   副标题：…            the line under the title
 #   提示：…              a quiet note at the top of the paper
@@ -70,7 +70,7 @@ def read_source(path):
         lines = f.read().split('\n')
     for number, raw in enumerate(lines, 1):
         line = raw.rstrip('\r').rstrip()
-        if not line.strip() or line.startswith('#'):
+        if not line.strip() or (line.startswith('#') and not line.startswith('## ')):
             continue
         if paper.keys.get('类型') == '文章' and not re.match(r'^(标题|副标题|类型)：', line):
             paper.lines.append(line)
@@ -151,7 +151,7 @@ def item_html(number, item, workspace):
     return out
 
 
-def paper_html(paper, title, continuous, answers_block):
+def paper_html(paper, title, continuous, page_breaks, answers_block):
     out = head(title)
     out.append('<div class="paper-head">')
     out.append('<h1>%s</h1>' % title)
@@ -164,7 +164,7 @@ def paper_html(paper, title, continuous, answers_block):
         out.append('<p class="tip">%s</p>' % paper.keys['提示'])
     number = 0
     for s, section in enumerate(paper.sections):
-        if s and not continuous:
+        if s and page_breaks:
             out.append('<div class="page-break"></div>')
         out.append('<div class="section">')
         points = ' <span class="points">%s</span>' % section.points if section.points else ''
@@ -258,7 +258,7 @@ def olympiad(year):
         if not 8 <= len(s.items) <= 15:
             sys.exit('%d %s: %d items' % (year, s.name, len(s.items)))
     title = '%d年小学数学奥林匹克' % year
-    write(os.path.join(PAGES, '%d.htm' % year), paper_html(paper, title, False, False))
+    write(os.path.join(PAGES, '%d.htm' % year), paper_html(paper, title, False, True, False))
     key = os.path.join(TEXTS, 'olympiad-%d.txt' % year)
     if paper.no_key:
         write(key, ['缺'], final_newline=False)
@@ -280,9 +280,9 @@ def entrance(number):
     if kind == '文章':
         write(page, article_html(paper))
     elif kind == '模拟卷':
-        write(page, paper_html(paper, title, False, True))
+        write(page, paper_html(paper, title, False, False, True))
     else:
-        write(page, paper_html(paper, title, True, False))
+        write(page, paper_html(paper, title, True, False, False))
         write(os.path.join(PAGES, 'xsc%02d.htm' % (number + 1)), answer_page_html(paper, title))
     return paper
 
