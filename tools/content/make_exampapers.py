@@ -12,7 +12,7 @@ A source is plain UTF-8 text:
   time: 40                      minutes allowed (first lines, before a section)
   large: yes                    large type (grade 1)
   == 填空|每空1分，共20分         a section: its name and its score
-  ~ 对的画“√”，错的画“×”。         a line of instructions under the section title
+  ~ 对的画“√”，错的画“×”。         instructions, written after the section title
   ---                           a page break before the next section
   * [6] question text           an item; [6] gives the item its own score
   more text                     a paragraph of the item
@@ -1047,10 +1047,9 @@ def build(code):
         if sec.page_break:
             body.append('<div class="page-break"></div>')
         body.append('<div class="section">')
-        body.append(f'<p class="section-title">{SECTION_NUMBERS[k]}、{sec.name}。'
+        # the instructions stay in the title line, so they never end a printed page alone
+        body.append(f'<p class="section-title">{SECTION_NUMBERS[k]}、{sec.name}。{sec.note or ""}'
                     f'<span class="points">（{sec.score}）</span></p>')
-        if sec.note:
-            body.append(f"<p>{sec.note}</p>")
         body.extend(rendered)
         body.append("</div>")
     if total != 100:
