@@ -545,11 +545,7 @@ def macro_angles(args):
         body.append(f'<line x1="{vx}" y1="{vy}" x2="{ex:.1f}" y2="{ey:.1f}" stroke="{STROKE}" stroke-width="2"/>')
         body.append(f'<circle cx="{vx}" cy="{vy}" r="2.5" fill="{STROKE}"/>')
         body.append(f'<text x="{x0 + 55}" y="112" font-size="18" text-anchor="middle">{CIRCLED[k]}</text>')
-    W = 110 * len(args)
-    vis = []
-    for part in body:
-        vis.append(part)
-    return figure(svg(W + 20, 120, "".join(vis)))
+    return figure(svg(110 * len(args) + 20, 120, "".join(body)))
 
 
 def macro_bars(args):
