@@ -39,6 +39,15 @@
  *                      player switched 声音 on (it is off by default)
  *   kit.status(text)   replaces the free text at the right of the bar
  *   Kit.randInt(a, b), Kit.pick(list), Kit.shuffle(list)   use Math.random
+ *   Kit.sum(level)     a mental-arithmetic question for the level:
+ *                      { text: "7 + 8", answer: 15, op: "+" }; level 1 adds
+ *                      and subtracts within 20, level 2 adds and subtracts
+ *                      within 100 and uses the times table (× and ÷),
+ *                      level 3 two-digit sums and differences, two-digit
+ *                      times one-digit numbers and the divisions back.
+ *                      No result is negative, every division comes out even.
+ *   Kit.nearby(answer, count)  count different wrong answers close to
+ *                      answer (off by 1, 2, 3 or 10), none negative
  *
  * The screens: a start screen (name, one line of rules, the level buttons;
  * Enter starts the level that has the focus, keys 1, 2, 3 move the focus),
@@ -533,11 +542,78 @@
     return kit;
   }
 
+  // -- questions for the games that practise mental arithmetic --
+  var MINUS = "\u2212";
+  var TIMES = "\u00d7";
+  var DIVIDE = "\u00f7";
+
+  function question(a, op, b, answer) {
+    var sign = op === "+" ? "+" : op === "-" ? MINUS : op === "*" ? TIMES : DIVIDE;
+    return { text: a + " " + sign + " " + b, answer: answer, op: op, a: a, b: b };
+  }
+
+  function sum(level) {
+    var a, b, q;
+    var op = level === 1 ? pick(["+", "-"]) : pick(["+", "-", "*", "/"]);
+    if (level === 1) {
+      if (op === "+") {
+        a = randInt(2, 18);
+        b = randInt(1, 20 - a);
+        return question(a, "+", b, a + b);
+      }
+      a = randInt(5, 20);
+      b = randInt(1, a - 1);
+      return question(a, "-", b, a - b);
+    }
+    if (level === 2) {
+      if (op === "+") {
+        a = randInt(10, 89);
+        b = randInt(2, 100 - a);
+        return question(a, "+", b, a + b);
+      }
+      if (op === "-") {
+        a = randInt(20, 100);
+        b = randInt(2, a - 2);
+        return question(a, "-", b, a - b);
+      }
+      a = randInt(2, 9);
+      b = randInt(2, 9);
+      return op === "*" ? question(a, "*", b, a * b) : question(a * b, "/", b, a);
+    }
+    if (op === "+") {
+      a = randInt(25, 99);
+      b = randInt(25, 99);
+      return question(a, "+", b, a + b);
+    }
+    if (op === "-") {
+      a = randInt(100, 199);
+      b = randInt(11, 99);
+      return question(a, "-", b, a - b);
+    }
+    q = randInt(11, 25);
+    b = randInt(2, 9);
+    return op === "*" ? question(q, "*", b, q * b) : question(q * b, "/", b, q);
+  }
+
+  function nearby(answer, count) {
+    var steps = shuffle([1, -1, 2, -2, 10, -10, 3, -3]);
+    var list = [];
+    for (var k = 0; list.length < count; k++) {
+      var v = k < steps.length ? answer + steps[k] : answer + k;
+      if (v >= 0 && v !== answer && list.indexOf(v) < 0) {
+        list.push(v);
+      }
+    }
+    return list;
+  }
+
   window.Kit = {
     game: setup,
     randInt: randInt,
     pick: pick,
     shuffle: shuffle,
-    formatTime: formatTime
+    formatTime: formatTime,
+    sum: sum,
+    nearby: nearby
   };
 })();
