@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <QTemporaryDir>
+#include <QTest>
 #include <functional>
 
 struct TestWindow
@@ -54,6 +55,24 @@ inline QVariant evaluate(quorvel::WebPane *pane, const QString &script)
     if (!done)
         qWarning("script did not answer: %s", qPrintable(script));
     return result;
+}
+
+// Clicks the element the script names, with the mouse, in the page: a click
+// the page sees as the child's own.
+inline void clickElement(quorvel::WebPane *pane, const QString &element)
+{
+    const QVariantList centre =
+        evaluate(pane, QStringLiteral("(() => { const e = ") + element +
+                           QStringLiteral("; e.scrollIntoView({block: 'center'}); "
+                                          "const r = e.getBoundingClientRect(); "
+                                          "return [r.x + r.width / 2, r.y + r.height / 2]; })()"))
+            .toList();
+    if (centre.size() != 2) {
+        qWarning("no element to click: %s", qPrintable(element));
+        return;
+    }
+    QTest::mouseClick(pane->focusProxy(), Qt::LeftButton, {},
+                      QPoint(qRound(centre[0].toDouble()), qRound(centre[1].toDouble())));
 }
 
 // Answers the next modal dialog of this type once it is up. A timer looks

@@ -3,11 +3,14 @@
 //
 //   quorvel-sheet --tab T1 --key q17 [--items 10|20|50] [--seed N]
 //                 [--mode normal|column|inequality] [--places 1..4] [--standalone]
+//                 [--password P] [--submit right|empty]
+//   quorvel-sheet --tab T6 --list
 //   quorvel-sheet --solve24 A B C D
 //
 // The page text goes to standard output in UTF-8; other pane effects of the
 // click (a pane brought to the front, a navigation) go to standard error,
-// one per line. Bad input exits with status 2.
+// one per line, and so do message boxes and medals when a page is submitted.
+// Bad input exits with status 2.
 #include "app/core/catalogue.h"
 #include "app/core/maincontroller.h"
 #include "app/core/recordingview.h"
@@ -18,7 +21,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QRegularExpression>
+#include <QFile>
 #include <QUrl>
 
 #include <cstdio>
@@ -41,6 +44,12 @@ void printLine(FILE *stream, const QString &text)
     std::fputc('\n', stream);
 }
 
+void printText(const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
 const char *paneName(PaneId id)
 {
     switch (id) {
@@ -55,7 +64,8 @@ const char *paneName(PaneId id)
 }
 
 // The page inside the start page's document, so it prints with the program's
-// style sheet and finds its pictures in the program folder.
+// style sheet and finds its pictures in the program folder. The page text is
+// inserted as it is.
 QString standaloneDocument(const ProgramFiles &files, const QString &page)
 {
     QString document =
@@ -67,14 +77,109 @@ QString standaloneDocument(const ProgramFiles &files, const QString &page)
     const qsizetype head = document.indexOf("<head>"_L1, 0, Qt::CaseInsensitive);
     if (head >= 0)
         document.insert(head + 6, base);
-    static const QRegularExpression body(u"(<body[^>]*>).*(</body>)"_s,
-                                         QRegularExpression::CaseInsensitiveOption |
-                                             QRegularExpression::DotMatchesEverythingOption);
-    if (body.match(document).hasMatch())
-        document.replace(body, u"\\1"_s + QString(page).replace(u'\\', u"\\\\"_s) + u"\\2"_s);
+    const qsizetype bodyOpen = document.indexOf("<body"_L1, 0, Qt::CaseInsensitive);
+    const qsizetype bodyStart = bodyOpen < 0 ? -1 : document.indexOf(u'>', bodyOpen);
+    const qsizetype bodyEnd = document.lastIndexOf("</body>"_L1, -1, Qt::CaseInsensitive);
+    if (bodyStart >= 0 && bodyEnd > bodyStart)
+        document.replace(bodyStart + 1, bodyEnd - bodyStart - 1, page);
     else
         document += page;
     return document;
+}
+
+// Clicks the groups that add a node on their first click, the longest key
+// that starts the wanted one first, until the node is there.
+bool reachNode(MainWindowController &controller, const QString &key)
+{
+    QSet<QString> clicked;
+    while (!controller.tree().find(key)) {
+        QString group;
+        for (const TopicNode &node : controller.tree().nodes())
+            if (key.startsWith(node.key) && node.key.size() > group.size() &&
+                !clicked.contains(node.key))
+                group = node.key;
+        if (group.isEmpty())
+            return false;
+        clicked.insert(group);
+        controller.nodeClicked(group);
+    }
+    return true;
+}
+
+// Clicks every node until no click adds another, so that every group that
+// fills itself on its first click has been clicked once.
+void fillTree(MainWindowController &controller)
+{
+    QSet<QString> clicked;
+    for (;;) {
+        QStringList waiting;
+        for (const TopicNode &node : controller.tree().nodes())
+            if (!clicked.contains(node.key))
+                waiting.append(node.key);
+        if (waiting.isEmpty())
+            return;
+        for (const QString &key : std::as_const(waiting)) {
+            clicked.insert(key);
+            controller.nodeClicked(key);
+        }
+    }
+}
+
+void printTree(const TopicTree &tree, const QString &parentKey)
+{
+    for (const QString &key : tree.childKeys(parentKey)) {
+        const TopicNode *node = tree.find(key);
+        printLine(stdout,
+                  node->key + u'\t' + node->tag + u'\t' + node->parentKey + u'\t' + node->caption);
+        printTree(tree, key);
+    }
+}
+
+// What a child's answers would be: every answer box typed with its own
+// answer key (a word problem's key up to its "|", an inequality box with the
+// key of its hidden twin), or every box left empty.
+PageDocument answered(const PageDocument &page, bool right)
+{
+    QList<PageElement> elements = page.elements();
+    if (!right)
+        return PageDocument(elements);
+    for (PageElement &e : elements) {
+        if (e.type != "text"_L1)
+            continue;
+        QString key = e.tag;
+        if (e.name.startsWith(u"Qanswer"_s))
+            if (const PageElement *twin = page.find(e.name.mid(1)))
+                key = twin->tag;
+        if (!key.isEmpty())
+            e.value = key.section(u'|', 0, 0);
+    }
+    return PageDocument(elements);
+}
+
+// Answers the page on screen as a child would and presses its submit
+// button; returns the page as it stands afterwards.
+QString submit(MainWindowController &controller, RecordingView &view, bool right)
+{
+    PageDocument page = answered(view.main.document.snapshot(), right);
+    // The typed values are in the page before anything reads them.
+    for (const PageElement &e : page.elements())
+        if (e.type == "text"_L1 && !e.value.isEmpty())
+            view.main.apply({DomEdit::setValue(e.name.isEmpty() ? e.id : e.name, e.value)});
+    controller.pageEvent(u"mousedown"_s, QString(), page);
+    if (right) {
+        for (const PageElement &e : page.elements()) {
+            if (e.type == "radio"_L1 && e.tag == "good"_L1) {
+                PageDocument choice = answered(view.main.document.snapshot(), right);
+                controller.pageEvent(u"mousedown"_s, e.name, choice);
+                controller.pageEvent(u"mouseup"_s, e.name, choice);
+                break;
+            }
+        }
+    }
+    PageDocument onScreen = answered(view.main.document.snapshot(), right);
+    controller.pageEvent(u"click"_s, u"finish"_s, onScreen);
+    return view.main.loadedFile.endsWith(u"/help.htm"_s) ? view.main.document.body()
+                                                         : view.main.document.html();
 }
 
 } // namespace
@@ -89,6 +194,8 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     const QCommandLineOption tabOption(u"tab"_s, u"Tab key, T1 to T16."_s, u"key"_s);
     const QCommandLineOption keyOption(u"key"_s, u"Node key, such as q17."_s, u"key"_s);
+    const QCommandLineOption listOption(
+        u"list"_s, u"Lists the tab's nodes: key, tag, parent key and text, tab-separated."_s);
     const QCommandLineOption itemsOption(u"items"_s, u"Items per page: 10, 20 or 50."_s, u"count"_s,
                                          u"10"_s);
     const QCommandLineOption seedOption(u"seed"_s, u"Seed of the random draws."_s, u"n"_s);
@@ -98,10 +205,15 @@ int main(int argc, char *argv[])
                                           u"1"_s);
     const QCommandLineOption standaloneOption(u"standalone"_s,
                                               u"A complete HTML document, ready to print."_s);
+    const QCommandLineOption passwordOption(
+        u"password"_s, u"Acts as the advanced user when P is the answer password."_s, u"P"_s);
+    const QCommandLineOption submitOption(
+        u"submit"_s, u"Answers every box with its key (right) or not at all (empty), submits."_s,
+        u"right|empty"_s);
     const QCommandLineOption solveOption(
         u"solve24"_s, u"Solves a 24-point deal of four card values 1 to 10."_s, u"A B C D"_s);
-    parser.addOptions({tabOption, keyOption, itemsOption, seedOption, modeOption, placesOption,
-                       standaloneOption, solveOption});
+    parser.addOptions({tabOption, keyOption, listOption, itemsOption, seedOption, modeOption,
+                       placesOption, standaloneOption, passwordOption, submitOption, solveOption});
     if (!parser.parse(app.arguments()))
         return fail(parser.errorText());
     if (parser.isSet(u"help"_s)) {
@@ -146,6 +258,9 @@ int main(int argc, char *argv[])
         if (!ok)
             return fail(u"--seed takes a whole number"_s);
     }
+    const QString submitWith = parser.value(submitOption);
+    if (parser.isSet(submitOption) && submitWith != "right"_L1 && submitWith != "empty"_L1)
+        return fail(u"--submit takes right or empty"_s);
     RecordingView view;
     const QString mode = parser.value(modeOption);
     if (mode == "normal"_L1)
@@ -158,27 +273,49 @@ int main(int argc, char *argv[])
         return fail(u"--mode takes normal, column or inequality"_s);
 
     DiskProgramFiles files(DiskProgramFiles::locate(QCoreApplication::applicationDirPath()));
+    const auto readFile = [](const QString &path) -> std::optional<QString> {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        return QString::fromUtf8(file.readAll());
+    };
+    view.main.readFile = readFile;
+    view.second.readFile = readFile;
     MemorySettingsStore settings;
     SeededRandom random(seed);
     MainWindowController controller(view, files, settings, random);
+
+    // As a login would: the student, unless the answer password is given.
+    controller.reloadStoredPassword();
+    if (parser.isSet(passwordOption))
+        controller.confirmLogin(parser.value(passwordOption));
+    for (const QString &message : std::as_const(view.messages))
+        printLine(stderr, u"message: "_s + message);
+    view.messages.clear();
 
     int tabIndex = 0;
     while (catalogue::tabs()[tabIndex].key != tabKey)
         ++tabIndex;
     controller.selectTab(tabIndex);
-
-    const QString key = parser.value(keyOption);
-    if (!controller.tree().find(key))
-        return fail(u"tab "_s + tabKey + u" has no node "_s + key);
-
     controller.state.defaultTiCount = items;
     controller.state.XiaoShuWeiShu = places;
 
-    // Only what the click itself does is reported.
+    if (parser.isSet(listOption)) {
+        fillTree(controller);
+        printTree(controller.tree(), QString());
+        return 0;
+    }
+
+    const QString key = parser.value(keyOption);
+    if (!reachNode(controller, key))
+        return fail(u"tab "_s + tabKey + u" has no node "_s + key);
+    // The groups clicked on the way do not count as the node's page.
+    controller.state.defaultTiCount = items;
     view.main.edits.clear();
     view.main.navigations.clear();
     view.second.navigations.clear();
     view.frontChanges.clear();
+    view.messages.clear();
     controller.nodeClicked(key);
 
     for (PaneId id : std::as_const(view.frontChanges))
@@ -187,6 +324,22 @@ int main(int argc, char *argv[])
         printLine(stderr, u"navigate WebBrowser1: "_s + path);
     for (const QString &path : std::as_const(view.second.navigations))
         printLine(stderr, u"navigate WebBrowser2: "_s + path);
+    for (const QString &message : std::as_const(view.messages))
+        printLine(stderr, u"message: "_s + message);
+    view.messages.clear();
+
+    if (parser.isSet(submitOption)) {
+        const int medalsBefore = controller.medalCount();
+        const QString page = submit(controller, view, submitWith == "right"_L1);
+        for (const QString &message : std::as_const(view.messages))
+            printLine(stderr, u"message: "_s + message);
+        for (int m = medalsBefore; m < controller.medalCount(); ++m)
+            printLine(stderr, u"medal awarded"_s);
+        printText(parser.isSet(standaloneOption) && view.main.loadedFile.endsWith(u"/help.htm"_s)
+                      ? standaloneDocument(files, page)
+                      : page);
+        return 0;
+    }
 
     const bool wrote =
         std::any_of(view.main.edits.cbegin(), view.main.edits.cend(),
@@ -196,10 +349,7 @@ int main(int argc, char *argv[])
         return 0;
     }
     // The page exactly as written, with no line end added.
-    const QByteArray page =
-        (parser.isSet(standaloneOption) ? standaloneDocument(files, view.main.body)
-                                        : view.main.body)
-            .toUtf8();
-    std::fwrite(page.constData(), 1, size_t(page.size()), stdout);
+    printText(parser.isSet(standaloneOption) ? standaloneDocument(files, view.main.body)
+                                             : view.main.body);
     return 0;
 }

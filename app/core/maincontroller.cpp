@@ -9,6 +9,7 @@
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
 
+#include <QDir>
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
@@ -130,6 +131,27 @@ void MainWindowController::start()
     m_view.selectTreeNode(m_selectedKey);
 
     m_view.timer(TimerId::Introduction).setEnabled(true);
+}
+
+void MainWindowController::tellMissingProgramFiles()
+{
+    // The start page and the files the catalogue builds its trees from.
+    QStringList needed = {u"help.htm"_s};
+    for (int grade = 1; grade <= 6; ++grade)
+        needed.append(QString::number(grade) + u".txt"_s);
+    for (int grade = 3; grade <= 6; ++grade)
+        needed.append(u"zimu/"_s + QString::number(grade) + u"aoshulesson.txt"_s);
+    needed.append(u"zimu/tk.txt"_s);
+    QStringList missing;
+    for (const QString &file : std::as_const(needed))
+        if (!m_files.exists(file))
+            missing.append(file);
+    if (missing.isEmpty())
+        return;
+    m_view.showMessage(u"程序文件夹不完整，找不到这些文件："_s + missing.join(u"、"_s) +
+                       u"。\n程序在这个文件夹里找过："_s +
+                       QDir::toNativeSeparators(m_files.absolutePath({})) +
+                       u"\n程序会用现有的内容继续运行。"_s);
 }
 
 void MainWindowController::selectTab(int index)

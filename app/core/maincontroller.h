@@ -81,6 +81,11 @@ public:
     // The date written into medal records.
     std::function<QDate()> today = [] { return QDate::currentDate(); };
 
+    // Says which files of the program folder the window needs and cannot
+    // find (the start page, the files the trees are built from), naming the
+    // folder it looked in; the program goes on with what there is.
+    void tellMissingProgramFiles();
+
     // Window events.
     void start();
     void selectTab(int index);

@@ -8,6 +8,7 @@ void RecordingPane::navigate(const QString &absolutePath)
     navigations.append(absolutePath);
     body.clear();
     edits.clear();
+    document = PageText(readFile ? readFile(absolutePath).value_or(QString()) : QString());
 }
 
 void RecordingPane::apply(const DomEdits &newEdits)
@@ -17,6 +18,7 @@ void RecordingPane::apply(const DomEdits &newEdits)
             body = edit.text;
         edits.append(edit);
     }
+    document.apply(newEdits);
 }
 
 void RecordingView::bringToFront(PaneId id)

@@ -4,8 +4,11 @@
 // front, the status text and the timers. The sheet tool and the tests use it.
 #include "app/core/mainview.h"
 #include "app/core/topictree.h"
+#include "page/pagetext.h"
 
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 namespace quorvel {
 
@@ -19,6 +22,10 @@ public:
     QString loadedFile;      // the file navigated to last
     DomEdits edits;          // every edit since the last navigation
     QStringList navigations; // every file navigated to
+    // The document as it stands: the file navigated to (when readFile is
+    // set) with every edit since applied.
+    PageText document;
+    std::function<std::optional<QString>(const QString &absolutePath)> readFile;
 };
 
 class RecordingView final : public MainView

@@ -88,7 +88,7 @@ Form1::Form1(const QString &programFolder, ProgramFiles &files, SettingsStore &s
     TreeView1 = new TopicTreeWidget(central);
     TreeView1->setFixedWidth(209);
 
-    QWebEngineProfile *profile = WebPane::sharedProfile(this);
+    QWebEngineProfile *profile = WebPane::sharedProfile(programFolder, this);
     m_panes = new QStackedWidget(central);
     WebBrowser1 = new WebPane(profile, programFolder, m_panes);
     WebBrowser1->setObjectName(u"WebBrowser1"_s);

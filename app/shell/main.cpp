@@ -2,6 +2,7 @@
 // shows the main window.
 #include "app/core/maincontroller.h"
 #include "app/shell/form1.h"
+#include "app/shell/singleinstance.h"
 #include "app/shell/webengineflags.h"
 #include "content/programfiles.h"
 #include "page/randomsource.h"
@@ -20,6 +21,11 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(u"QuorvelV37.0"_s);
     QApplication::setDesktopFileName(u"quorvel"_s);
 
+    // One copy a user: a second start brings the running window forward.
+    quorvel::SingleInstance instance(quorvel::SingleInstance::nameForCurrentUser());
+    if (!instance.claim())
+        return 0;
+
     const QString programFolder = quorvel::DiskProgramFiles::locate(app.applicationDirPath());
     quorvel::DiskProgramFiles files(programFolder);
     quorvel::IniSettingsStore settings(quorvel::IniSettingsStore::defaultFolder());
@@ -29,6 +35,12 @@ int main(int argc, char *argv[])
     // The login dialog comes first; the window shows once it has closed.
     window.controller().loginHook = [&window] { window.openLoginDialog(); };
     window.controller().start();
+    window.controller().tellMissingProgramFiles();
     window.show();
+    QObject::connect(&instance, &quorvel::SingleInstance::activationRequested, &window, [&window] {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
     return app.exec();
 }

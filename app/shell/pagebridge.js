@@ -68,7 +68,9 @@
     }
 
     function send(kind, event) {
-        if (!bridge)
+        // Only what the child really did: a page script's own synthetic
+        // clicks must not answer or grade a page.
+        if (!bridge || !event.isTrusted)
             return;
         const target = event.target instanceof Element ? event.target : null;
         bridge.documentEvent(kind,

@@ -68,12 +68,24 @@ QWebEnginePage *GuardedPage::createWindow(WebWindowType)
     return nullptr;
 }
 
-QWebEngineProfile *WebPane::sharedProfile(QObject *owner)
+ProgramFolderRequestGuard::ProgramFolderRequestGuard(QString programFolder, QObject *parent)
+    : QWebEngineUrlRequestInterceptor(parent), m_programFolder(std::move(programFolder))
+{
+}
+
+void ProgramFolderRequestGuard::interceptRequest(QWebEngineUrlRequestInfo &info)
+{
+    if (!GuardedPage::isAllowed(info.requestUrl(), m_programFolder))
+        info.block(true);
+}
+
+QWebEngineProfile *WebPane::sharedProfile(const QString &programFolder, QObject *owner)
 {
     // No storage name: off the record, nothing kept on disk.
     auto *profile = new QWebEngineProfile(owner);
     profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
     profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    profile->setUrlRequestInterceptor(new ProgramFolderRequestGuard(programFolder, profile));
 
     QWebEngineScript script;
     script.setName(u"quorvel-page-bridge"_s);

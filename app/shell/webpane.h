@@ -5,6 +5,7 @@
 #include "app/core/mainview.h"
 
 #include <QWebEnginePage>
+#include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
 
 class QWebEngineProfile;
@@ -32,6 +33,21 @@ private:
     QString m_programFolder;
 };
 
+// Every request a page makes (images, style sheets, scripts, fetches, web
+// sockets) goes only to qrc: and to files inside the program folder, as
+// navigation does: a page can neither read the user's files nor send
+// anything out.
+class ProgramFolderRequestGuard : public QWebEngineUrlRequestInterceptor
+{
+    Q_OBJECT
+public:
+    ProgramFolderRequestGuard(QString programFolder, QObject *parent = nullptr);
+    void interceptRequest(QWebEngineUrlRequestInfo &info) override;
+
+private:
+    QString m_programFolder;
+};
+
 class WebPane : public QWebEngineView, public HtmlPane
 {
     Q_OBJECT
@@ -39,8 +55,9 @@ public:
     // Both panes share one off-the-record profile that injects the page script.
     WebPane(QWebEngineProfile *profile, const QString &programFolder, QWidget *parent = nullptr);
 
-    // The profile the panes share, made once per run.
-    static QWebEngineProfile *sharedProfile(QObject *owner);
+    // The profile the panes share, made once per run; its requests stay
+    // inside the program folder.
+    static QWebEngineProfile *sharedProfile(const QString &programFolder, QObject *owner);
 
     void navigate(const QString &absolutePath) override;
     void apply(const DomEdits &edits) override;

@@ -76,6 +76,7 @@ private Q_SLOTS:
     void handlerThatLoadsAFileKeepsItShown();
     void tabChangeRebuildsAndShowsMedals();
     void toolbarTextCommands();
+    void missingProgramFilesAreNamedOnce();
 };
 
 void TestMainController::startUpOrderAndDefaults()
@@ -418,6 +419,26 @@ void TestMainController::toolbarTextCommands()
     c.toolbarClicked(u"w3"_s);
     QCOMPARE(f.view.front, PaneId::Main);
     QVERIFY(f.view.main.body.contains(u"<br>"_s));
+}
+
+void TestMainController::missingProgramFilesAreNamedOnce()
+{
+    Fixture f;
+    for (const char *name :
+         {"1.txt", "2.txt", "3.txt", "5.txt", "6.txt", "zimu/3aoshulesson.txt",
+          "zimu/4aoshulesson.txt", "zimu/5aoshulesson.txt", "zimu/6aoshulesson.txt", "zimu/tk.txt"})
+        f.files.addFile(QString::fromLatin1(name), "x\r\n");
+    MainWindowController &c = f.make();
+    c.start();
+    c.tellMissingProgramFiles();
+    QCOMPARE(f.view.messages.size(), 1);
+    QVERIFY(f.view.messages[0].contains(u"找不到这些文件：4.txt。"_s));
+    QVERIFY(f.view.messages[0].contains(u"/program/"_s)); // the folder it looked in
+
+    f.files.addFile(u"4.txt"_s, "x\r\n");
+    f.view.messages.clear();
+    c.tellMissingProgramFiles();
+    QVERIFY(f.view.messages.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestMainController)

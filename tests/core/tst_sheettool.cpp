@@ -49,6 +49,8 @@ private Q_SLOTS:
     void refusesBadInput_data();
     void refusesBadInput();
     void standaloneIsAPrintableDocument();
+    void reachesListsAndGrades_data();
+    void reachesListsAndGrades();
 };
 
 void TestSheetTool::printsTheWindowsPageForEveryDrillNode_data()
@@ -148,6 +150,9 @@ void TestSheetTool::refusesBadInput_data()
                           << u"--seed"_s;
     QTest::newRow("unknown option")
         << QStringList{u"--tab"_s, u"T1"_s, u"--colour"_s} << u"colour"_s;
+    QTest::newRow("submit") << QStringList{u"--tab"_s, u"T1"_s,       u"--key"_s,
+                                           u"q17"_s,   u"--submit"_s, u"all"_s}
+                            << u"--submit"_s;
 }
 
 void TestSheetTool::refusesBadInput()
@@ -170,6 +175,63 @@ void TestSheetTool::standaloneIsAPrintableDocument()
     QVERIFY(run.out.contains(u"<base href=\"file://"_s));
     QVERIFY(run.out.contains(u"第10题："_s));
     QVERIFY(run.out.trimmed().endsWith(u"</html>"_s));
+}
+
+void TestSheetTool::reachesListsAndGrades_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("inOut"); // texts the page holds
+    QTest::addColumn<QString>("err");       // standard error, whole
+    QTest::addColumn<QStringList>("notInOut");
+
+    const QStringList q17 = {u"--tab"_s, u"T1"_s, u"--key"_s, u"q17"_s, u"--seed"_s, u"2"_s};
+    const QString perfect = u"非常不错！你的得分是100分，用时0秒！<br><img src=zimu\\jb.gif>"_s;
+    QTest::newRow("right, advanced")
+        << q17 + QStringList{u"--submit"_s, u"right"_s, u"--password"_s, u"463"_s}
+        << QStringList{u"(√)<br><br>第10题："_s, perfect}
+        << u"front: WebBrowser1\nmedal awarded\n"_s << QStringList{u"(×"_s};
+    QTest::newRow("empty, advanced")
+        << q17 + QStringList{u"--submit"_s, u"empty"_s, u"--password"_s, u"463"_s}
+        << QStringList{u"(×，正确答案："_s, u"<br>你的得分是0分，用时0秒！"_s}
+        << u"front: WebBrowser1\n"_s << QStringList{u"(√)"_s};
+    QTest::newRow("right, student")
+        << q17 + QStringList{u"--submit"_s, u"right"_s} << QStringList{u"第10题："_s}
+        << u"front: WebBrowser1\nmessage: 你的密码不对，不能查看答案！请向高级用户咨询密码！\n"_s
+        << QStringList{u"(√)"_s, u"得分"_s};
+    QTest::newRow("wrong password is the student")
+        << q17 + QStringList{u"--submit"_s, u"right"_s, u"--password"_s, u"464"_s} << QStringList{}
+        << QString() << QStringList{u"(√)"_s};
+    // The page text goes into the document as it is, backslashes and all.
+    QTest::newRow("standalone graded")
+        << q17 +
+               QStringList{u"--submit"_s, u"right"_s, u"--password"_s, u"463"_s, u"--standalone"_s}
+        << QStringList{u"<!DOCTYPE html>"_s, perfect + u"<br><br></body>"_s}
+        << u"front: WebBrowser1\nmedal awarded\n"_s << QStringList{u"\\\\"_s};
+    // A node its group adds on the first click.
+    QTest::newRow("first-click child")
+        << QStringList{u"--tab"_s, u"T9"_s, u"--key"_s, u"q8005003"_s}
+        << QStringList{u"<h1>例2</h1>"_s} << u"front: WebBrowser1\n"_s << QStringList{};
+    QTest::newRow("list")
+        << QStringList{u"--tab"_s, u"T9"_s, u"--list"_s}
+        << QStringList{u"q700\t{700\t\t求最大公约数\nq7001\t{7001\tq700\t基本概念\n"_s,
+                       u"\nq8005002\t{8005002\tq8005\t"_s, u"\nq888870515\t"_s}
+        << QString() << QStringList{};
+}
+
+void TestSheetTool::reachesListsAndGrades()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, inOut);
+    QFETCH(QString, err);
+    QFETCH(QStringList, notInOut);
+    const Run run = sheet(arguments);
+    QCOMPARE(run.exitCode, 0);
+    for (const QString &text : inOut)
+        QVERIFY2(run.out.contains(text), qPrintable(text));
+    for (const QString &text : notInOut)
+        QVERIFY2(!run.out.contains(text), qPrintable(text));
+    if (!err.isNull())
+        QCOMPARE(run.err, err);
 }
 
 QTEST_GUILESS_MAIN(TestSheetTool)

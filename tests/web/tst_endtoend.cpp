@@ -17,6 +17,8 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabBar>
+#include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -43,6 +45,8 @@ private Q_SLOTS:
     void pageEventsCarryASnapshot();
     void editsKeepBackslashesAndSkipMissingElements();
     void refusesNavigationOutsideTheProgramFolder();
+    void pagesCannotReadFilesOrConnect();
+    void syntheticClicksDoNotGrade();
     void levelGameByMouse();
     void tabChangeShowsTheMedalPage();
 
@@ -129,10 +133,11 @@ void TestEndToEnd::statusBarCountsSeconds()
 void TestEndToEnd::pageEventsCarryASnapshot()
 {
     QSignalSpy events(m_pane->bridge(), &PaneBridge::pageEvent);
-    evaluate(m_pane, u"document.getElementsByName('answer3')[0].value = '12';"
-                     u"document.getElementsByName('answer3')[0].click(); true"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(!events.isEmpty(), 5000);
-    const QList<QVariant> event = events.first();
+    evaluate(m_pane, u"document.getElementsByName('answer3')[0].value = '12'; true"_s);
+    clickElement(m_pane, u"document.getElementsByName('answer3')[0]"_s);
+    // A mouse click is a mouse-down, a mouse-up and a click.
+    QTRY_COMPARE_WITH_TIMEOUT(events.size(), 3, 5000);
+    const QList<QVariant> event = events.last();
     QCOMPARE(event.at(0).toString(), u"click"_s);
     QCOMPARE(event.at(1).toString(), u"answer3"_s);
 
@@ -191,18 +196,81 @@ void TestEndToEnd::refusesNavigationOutsideTheProgramFolder()
     QVERIFY(!GuardedPage::isAllowed(QUrl(u"data:text/html,hi"_s), folder));
 }
 
-// Clicks the element the script names, with the mouse, in the page.
-static void clickElement(WebPane *pane, const QString &element)
+void TestEndToEnd::pagesCannotReadFilesOrConnect()
 {
-    const QVariantList centre =
-        evaluate(
-            pane,
-            u"(() => { const r = "_s + element +
-                u".getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; })()"_s)
-            .toList();
-    QCOMPARE(centre.size(), 2);
-    QTest::mouseClick(pane->focusProxy(), Qt::LeftButton, {},
-                      QPoint(qRound(centre[0].toDouble()), qRound(centre[1].toDouble())));
+    // A copy of the program folder holding a page that tries to read a file
+    // inside it and one outside it, and to open a web socket to this test.
+    QTemporaryDir folder;
+    QTemporaryDir elsewhere;
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    const auto write = [](const QString &path, const QByteArray &bytes) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    write(folder.filePath(u"inside.txt"_s), "inside");
+    write(elsewhere.filePath(u"secret.txt"_s), "secret");
+    const QString probe =
+        uR"(<!DOCTYPE html><html><body><script>
+        window.results = {};
+        function read(key, url) {
+            const request = new XMLHttpRequest();
+            request.onload = () => { results[key] = request.responseText; };
+            request.onerror = () => { results[key] = 'blocked'; };
+            try { request.open('GET', url); request.send(); } catch (e) { results[key] = 'blocked'; }
+        }
+        read('inside', 'inside.txt');
+        read('outside', '%1');
+        try {
+            const socket = new WebSocket('ws://127.0.0.1:%2/');
+            socket.onopen = () => { results.socket = 'open'; };
+            socket.onerror = () => { results.socket = 'blocked'; };
+        } catch (e) { results.socket = 'blocked'; }
+        </script></body></html>)"_s
+            .arg(QUrl::fromLocalFile(elsewhere.filePath(u"secret.txt"_s)).toString())
+            .arg(server.serverPort());
+    write(folder.filePath(u"probe.htm"_s), probe.toUtf8());
+
+    QObject owner;
+    WebPane pane(WebPane::sharedProfile(folder.path(), &owner), folder.path());
+    QSignalSpy loaded(&pane, &QWebEngineView::loadFinished);
+    pane.navigate(folder.filePath(u"probe.htm"_s));
+    QVERIFY(loaded.wait(20000));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        evaluate(&pane, u"'inside' in results && 'outside' in results && 'socket' in results"_s)
+            .toBool(),
+        10000);
+    QCOMPARE(evaluate(&pane, u"results.inside"_s).toString(), u"inside"_s);
+    QCOMPARE(evaluate(&pane, u"results.outside"_s).toString(), u"blocked"_s);
+    QCOMPARE(evaluate(&pane, u"results.socket"_s).toString(), u"blocked"_s);
+    QVERIFY(!server.hasPendingConnections());
+}
+
+void TestEndToEnd::syntheticClicksDoNotGrade()
+{
+    MainWindowController &controller = m_app->window.controller();
+    QSignalSpy applied(m_pane->bridge(), &PaneBridge::applied);
+    controller.nodeClicked(u"q17"_s);
+    QVERIFY(applied.wait(10000));
+    // A page script answers every box and clicks the submit button itself.
+    evaluate(m_pane, u"for (const box of document.querySelectorAll('input.text'))"
+                     u"  box.value = box.getAttribute('tag');"
+                     u"document.getElementsByName('answer1')[0].value = 'x';"
+                     u"document.getElementsByName('finish')[0].click(); true"_s);
+    // A real click after it: events arrive in order, so the script's click
+    // would have come first.
+    QSignalSpy events(m_pane->bridge(), &PaneBridge::pageEvent);
+    clickElement(m_pane, u"document.getElementsByName('answer1')[0]"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(!events.isEmpty(), 5000);
+    for (const QList<QVariant> &event : std::as_const(events))
+        QCOMPARE(event.at(1).toString(), u"answer1"_s);
+    QVERIFY(controller.state.pageGradable);
+    QVERIFY(!bodyOf(m_pane).contains(u"得分"_s));
+
+    // The child's own click grades (one box wrong, so no medal is left behind).
+    clickElement(m_pane, u"document.getElementsByName('finish')[0]"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(bodyOf(m_pane).contains(u"你的得分是90分"_s), 5000);
 }
 
 void TestEndToEnd::levelGameByMouse()

@@ -93,7 +93,7 @@ void TestGradingFlow::studentCannotGrade()
         refusal = box->windowTitle() + u'|' + box->text();
         box->accept();
     });
-    evaluate(app.window.WebBrowser1, u"document.getElementsByName('finish')[0].click(); true"_s);
+    clickElement(app.window.WebBrowser1, u"document.getElementsByName('finish')[0]"_s);
     QTRY_VERIFY_WITH_TIMEOUT(!refusal.isEmpty(), 5000);
     QCOMPARE(refusal, u"提示|你的密码不对，不能查看答案！请向高级用户咨询密码！"_s);
     QVERIFY(app.window.controller().state.pageGradable);
@@ -201,7 +201,7 @@ void TestGradingFlow::twentyFourAndGamePages()
             .toBool(),
         5000);
 
-    evaluate(pane, u"document.getElementsByName('finish')[0].click(); true"_s);
+    clickElement(pane, u"document.getElementsByName('finish')[0]"_s);
     QTRY_VERIFY_WITH_TIMEOUT(
         evaluate(pane, u"document.body.innerText"_s).toString().contains(u"全部答案"_s), 5000);
     const QString text = evaluate(pane, u"document.body.innerText"_s).toString();
@@ -245,7 +245,7 @@ void TestGradingFlow::fractionPageGradedInThePane()
         return n; })())"_s)
                  .toInt(),
              10);
-    evaluate(pane, u"document.getElementsByName('finish')[0].click(); true"_s);
+    clickElement(pane, u"document.getElementsByName('finish')[0]"_s);
     QTRY_VERIFY_WITH_TIMEOUT(!controller.state.pageGradable, 5000);
     QTRY_VERIFY_WITH_TIMEOUT(
         evaluate(pane, u"document.body.innerText"_s).toString().contains(u"你的得分是90分"_s),
@@ -280,7 +280,7 @@ void TestGradingFlow::minutesToHoursGradedInThePane()
         return n; })())"_s)
                  .toInt(),
              10);
-    evaluate(pane, u"document.getElementsByName('finish')[0].click(); true"_s);
+    clickElement(pane, u"document.getElementsByName('finish')[0]"_s);
     QTRY_VERIFY_WITH_TIMEOUT(
         evaluate(pane, u"document.body.innerText"_s).toString().contains(u"你的得分是90分"_s),
         5000);

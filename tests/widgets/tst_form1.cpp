@@ -1,6 +1,7 @@
 // The main window's widgets offscreen: the tool bar, the tab strip, the
 // tree's click rules and the layout at any size.
 #include "app/shell/clockpanel.h"
+#include "app/shell/singleinstance.h"
 #include "app/shell/topictreewidget.h"
 #include "app/shell/webpane.h"
 #include "testwindow.h"
@@ -38,6 +39,7 @@ private Q_SLOTS:
     void passwordButtonNeedsTheAdvancedUser();
     void teachingClockPanel();
     void groupsFilledOnFirstClickShowTheirChildren();
+    void secondStartBringsTheFirstForward();
 
 private:
     std::unique_ptr<TestWindow> m_app;
@@ -262,6 +264,22 @@ void TestForm1::groupsFilledOnFirstClickShowTheirChildren()
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(group).center());
     QCOMPARE(group->childCount(), children);
     w.TabStrip1->setCurrentIndex(0);
+}
+
+void TestForm1::secondStartBringsTheFirstForward()
+{
+    const QString name = u"quorvel-test-"_s + QString::number(QCoreApplication::applicationPid());
+    auto first = std::make_unique<SingleInstance>(name);
+    QVERIFY(first->claim());
+    QSignalSpy asked(first.get(), &SingleInstance::activationRequested);
+    SingleInstance second(name);
+    QVERIFY(!second.claim());
+    QTRY_COMPARE_WITH_TIMEOUT(asked.size(), 1, 5000);
+
+    // Once the first copy has ended, the next start is the only one.
+    first.reset();
+    SingleInstance third(name);
+    QVERIFY(third.claim());
 }
 
 QUORVEL_WEB_TEST_MAIN(TestForm1)
