@@ -315,6 +315,7 @@
       levelBox.textContent = hasLevels ? LEVEL_NAMES[level - 1] : "";
       startCover.classList.add("hidden");
       endCover.classList.add("hidden");
+      stage.inert = false;
       if (document.activeElement && document.activeElement.blur) {
         document.activeElement.blur();
       }
@@ -394,6 +395,7 @@
       if (document.activeElement && document.activeElement.blur) {
         document.activeElement.blur();
       }
+      stage.inert = true;
       endCover.classList.remove("hidden");
       endCover.scrollTop = 0;
       endCover.focus();
@@ -536,6 +538,8 @@
       }
     }
 
+    // The stage under a cover takes neither clicks nor the Tab key.
+    stage.inert = true;
     showTime();
     window.focus();
     levelButtons[0].focus();
