@@ -70,7 +70,7 @@ void pageBenchmark(benchmark::State &state, DrillRequest request)
         SeededRandom random(seedFor(salt, index++));
         FourOperationDrill drill(random);
         const Clock::time_point start = Clock::now();
-        FourOperationDrill::Page page = drill.page(request);
+        Page page = drill.page(request);
         const double elapsed = secondsSince(start);
         benchmark::DoNotOptimize(page.text.constData());
         state.SetIterationTime(elapsed);

@@ -229,7 +229,7 @@ QString FourOperationDrill::addSubItem(const DrillRequest &request, int item, Pa
     return {};
 }
 
-FourOperationDrill::Page FourOperationDrill::page(const DrillRequest &request)
+Page FourOperationDrill::page(const DrillRequest &request)
 {
     const QChar family = request.family;
     const int range = request.range;

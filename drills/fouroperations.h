@@ -3,7 +3,9 @@
 // subtraction, multiplication or division items whose operands lie in the
 // range a tree node names. The same generator makes the decimal tab's pages
 // and the column and inequality forms of integer addition and subtraction.
+#include "page/page.h"
 #include <QChar>
+
 #include <QString>
 
 namespace quorvel {
@@ -35,11 +37,6 @@ public:
     // Whether this family has a page for this range.
     static bool servesRange(QChar family, int range);
 
-    struct Page
-    {
-        QString text; // the items, then the submit line
-        int items = 0;
-    };
     // The page for the request; empty when the family has no page for the range.
     Page page(const DrillRequest &request);
 

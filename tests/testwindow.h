@@ -2,6 +2,7 @@
 // The real main window for widget and end-to-end tests: the program folder
 // beside the test binaries, a settings file in a temporary folder, seeded
 // draws.
+#include "app/core/gamefamily.h"
 #include "app/core/maincontroller.h"
 #include "app/shell/form1.h"
 #include "app/shell/webengineflags.h"

@@ -286,9 +286,9 @@ int main(int argc, char *argv[])
     MainWindowController controller(view, files, settings, random);
 
     // As a login would: the student, unless the answer password is given.
-    controller.reloadStoredPassword();
+    controller.accounts().reloadStoredPassword();
     if (parser.isSet(passwordOption))
-        controller.confirmLogin(parser.value(passwordOption));
+        controller.accounts().confirmLogin(parser.value(passwordOption));
     for (const QString &message : std::as_const(view.messages))
         printLine(stderr, u"message: "_s + message);
     view.messages.clear();

@@ -2,6 +2,8 @@
 // Pages of areas and volumes: the concept page, drills that measure growing
 // figures (item i has side i, radius i + 1 and so on), and the two unit
 // conversions.
+#include "page/page.h"
+
 #include <QString>
 
 namespace quorvel {
@@ -30,12 +32,6 @@ enum Kind
     VolumeUnits = 5725715,
     SquareSide = 5725716,
     TriangleHeight = 5725717,
-};
-
-struct Page
-{
-    QString text;  // empty for a number that is no page of the group
-    int items = 0; // answer boxes on the page
 };
 
 // The page of the given tag number. The measurement drills have itemCount

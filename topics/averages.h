@@ -2,7 +2,9 @@
 // Pages of the tab "规律运算" with one box per item: averages of three to five
 // numbers, complements to 100, 1000 and 10000, remainders of a division, and
 // the squares and cubes children learn by heart.
+#include "page/page.h"
 #include <QList>
+
 #include <QString>
 
 namespace quorvel {
@@ -36,12 +38,6 @@ inline constexpr char16_t complementConceptFile[] = u"zimu/补数.htm";
 
 // The square and cube pages always have this many items.
 inline constexpr int powerItems = 10;
-
-struct Page
-{
-    QString text;  // empty for a number that is no page of the group
-    int items = 0; // answer boxes on the page
-};
 
 // The average rounded half up to two decimals, written without trailing
 // zeros: 18.00 gives "18", 15.50 "15.5", 12.33 "12.33", 20.00 "20".

@@ -29,10 +29,10 @@ quint64 pairKey(int a, int b)
 
 using PairTest = bool (*)(int a, int b);
 
-DrillPage pairDrill(RandomSource &random, NumberRange range, int itemCount, PairTest accept,
-                    const QString &asked, qint64 (*answer)(int, int))
+Page pairDrill(RandomSource &random, NumberRange range, int itemCount, PairTest accept,
+               const QString &asked, qint64 (*answer)(int, int))
 {
-    DrillPage page;
+    Page page;
     QSet<quint64> used;
     for (int i = 1; i <= itemCount; ++i) {
         int a = 0;
@@ -90,7 +90,7 @@ NumberRange lcmRange(Level level)
     return {60, 309};
 }
 
-DrillPage gcdDrill(RandomSource &random, Level level, int itemCount)
+Page gcdDrill(RandomSource &random, Level level, int itemCount)
 {
     return pairDrill(
         random, gcdRange(level), itemCount,
@@ -98,7 +98,7 @@ DrillPage gcdDrill(RandomSource &random, Level level, int itemCount)
         [](int a, int b) { return qint64(QiuZuiDaGongYueShu(a, b)); });
 }
 
-DrillPage lcmDrill(RandomSource &random, Level level, int itemCount)
+Page lcmDrill(RandomSource &random, Level level, int itemCount)
 {
     return pairDrill(
         random, lcmRange(level), itemCount, [](int, int) { return true; }, u"的最小公倍数 = "_s,
@@ -148,13 +148,13 @@ QString factorText(QList<int> factors)
     return parts.join(u'*');
 }
 
-DrillPage factorisationDrill(RandomSource &random, Level level, int itemCount)
+Page factorisationDrill(RandomSource &random, Level level, int itemCount)
 {
     const QList<QList<int>> primes = factorPrimes(level);
     const QMap<int, QList<int>> products = levelProducts(level);
     const int items = std::min(itemCount, int(products.size()));
 
-    DrillPage page;
+    Page page;
     page.text =
         u"用键盘上的*号代替乘号，填入的数字请按从小到大的顺序排列，否则按答错处理。<br><br>"_s;
     QSet<int> used;

@@ -3,7 +3,9 @@
 // the least common multiple and prime factorisation, the two common-divisor
 // word problems, and the collections of worked examples ("【title】problem
 // 答案=answer") whose answers are revealed on request.
+#include "page/page.h"
 #include <QList>
+
 #include <QString>
 #include <QStringList>
 
@@ -37,12 +39,6 @@ enum class Level
     Hard = 3,   // "较难"
 };
 
-struct DrillPage
-{
-    QString text;
-    int items = 0; // the items written
-};
-
 // The range of both numbers of a common-divisor or common-multiple item.
 struct NumberRange
 {
@@ -54,11 +50,11 @@ NumberRange lcmRange(Level level);
 
 // Items "a和b的最大公约数 = " for two different numbers of the level's range
 // with a common divisor above 1; no pair twice on a page.
-DrillPage gcdDrill(RandomSource &random, Level level, int itemCount);
+Page gcdDrill(RandomSource &random, Level level, int itemCount);
 
 // Items "a和b的最小公倍数 = " for two different numbers of the level's range
 // (coprime pairs too); no pair twice on a page.
-DrillPage lcmDrill(RandomSource &random, Level level, int itemCount);
+Page lcmDrill(RandomSource &random, Level level, int itemCount);
 
 // The primes each of the three factors of a level is drawn from.
 QList<QList<int>> factorPrimes(Level level);
@@ -72,7 +68,7 @@ QString factorText(QList<int> factors);
 // Items "n=" with the product of three primes of the level, each product at
 // most once. A level has only so many products; a longer page stops when
 // they are used up, with items telling how many were written.
-DrillPage factorisationDrill(RandomSource &random, Level level, int itemCount);
+Page factorisationDrill(RandomSource &random, Level level, int itemCount);
 
 // A concept text as a page: its line ends become "<br>", the final one is
 // dropped.

@@ -2,6 +2,8 @@
 // Pages of linear equations in one unknown x: whole-number coefficients and a
 // whole-number solution, which is drawn first so that the equation built
 // around it has exactly that one solution.
+#include "page/page.h"
+
 #include <QString>
 
 namespace quorvel {
@@ -21,12 +23,6 @@ enum Kind
     BothSidesHard = 79686,  // the same with larger p
     SubtractedEasy = 79687, // c - px = e - qx
     SubtractedHard = 79688, // the same with larger p and e
-};
-
-struct Page
-{
-    QString text;  // empty for a number that is no drill (the group itself)
-    int items = 0; // answer boxes on the page
 };
 
 // The page of the drill with the given tag number: itemCount items, each

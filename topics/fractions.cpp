@@ -188,7 +188,7 @@ std::optional<FractionItem> FractionPages::drawItem(const FractionKind &kind, QS
     return std::nullopt;
 }
 
-FractionPages::Page FractionPages::page(int tagNumber, int itemCount, const QString &itemTemplate)
+Page FractionPages::page(int tagNumber, int itemCount, const QString &itemTemplate)
 {
     const std::optional<FractionKind> kind = fractionKind(tagNumber);
     if (!kind)

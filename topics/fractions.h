@@ -3,7 +3,9 @@
 // multiplication and division of two fractions, with unit numerators or drawn
 // ones, at three levels. Every item shows two stacked fractions and asks for
 // the exact result in lowest terms, numerator and denominator in two boxes.
+#include "page/page.h"
 #include <QSet>
+
 #include <QString>
 
 #include <optional>
@@ -78,11 +80,6 @@ public:
     // a source that keeps repeating itself gets this far.
     static constexpr int maxAttemptsPerItem = 200000;
 
-    struct Page
-    {
-        QString text; // the items, then the submit line
-        int items = 0;
-    };
     // A page for a tag number 5002 to 5025 with up to `itemCount` items; a
     // kind with fewer different denominator pairs gives a shorter page. Empty
     // for any other number.

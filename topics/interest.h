@@ -3,6 +3,8 @@
 // rates, for a current account by days and for six fixed terms by months.
 // A year counts 360 days, a month 30; the months that do not fill a whole
 // term earn the current-account rate. Nothing on these pages is random.
+#include "page/page.h"
+
 #include <QString>
 
 namespace quorvel::interest {
@@ -22,12 +24,6 @@ enum Kind
 
 // The rate table, a file of the program folder.
 inline constexpr char16_t rateTableFile[] = u"zimu/最新银行利率表.htm";
-
-struct Page
-{
-    QString text;  // empty for a number that is no page of the group
-    int items = 0; // answer boxes on the page
-};
 
 // The page of the given tag number with itemCount items. The rate table's
 // page text is the submit line alone (the table itself is the file).

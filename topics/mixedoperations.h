@@ -3,6 +3,8 @@
 // additions and subtractions, and bracketed expressions of four numbers that
 // mix the four operations, whose values come from the expression evaluator
 // (real division). Every page has ten items.
+#include "page/page.h"
+
 #include <QString>
 
 #include <optional>
@@ -51,12 +53,6 @@ struct BracketedPageKind
 };
 // 9002 … 9009 in the order of the tree, and 9001 the third decimal level.
 BracketedPageKind bracketedKind(int number);
-
-struct Page
-{
-    QString text;  // empty for a number that is no page of the group
-    int items = 0; // answer boxes on the page
-};
 
 // The value of an expression of whole numbers, "+", "-", "*", "/" and
 // parentheses, with real division; nothing when the text is no such

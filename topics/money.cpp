@@ -128,6 +128,7 @@ Page RenMinBi(int number, int itemCount, RandomSource &random)
     if (number < YuanToJiao || number > Division)
         return {};
     Page page;
+    page.pairAnswer = u"%1元%2角"_s;
     page.items = number == Subtraction ? 10 : itemCount;
     page.text = intro(number);
     for (int i = 1; i <= page.items; ++i)

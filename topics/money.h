@@ -3,6 +3,8 @@
 // units, added, subtracted from the amount paid, multiplied and divided.
 // Answers in 角 alone have one box; answers in 元 and 角 have two boxes per
 // item, answerleft (元) and answerright (角).
+#include "page/page.h"
+
 #include <QString>
 
 namespace quorvel {
@@ -20,12 +22,6 @@ enum Kind
     Subtraction = 7899704, // always ten items: the change from 5, 10, 50 or 100 元
     Multiplication = 7899705,
     Division = 7899706,
-};
-
-struct Page
-{
-    QString text;  // empty for a number that is no page of the group
-    int items = 0; // items on the page
 };
 
 // The page of the given tag number; every kind but the subtraction has

@@ -2,7 +2,9 @@
 // The pages of the groups "规律运算" and "比较多少": rows of eight numbers
 // that follow a rule with one number left out, and two rows of pictures,
 // camels and rabbits, whose counts are compared.
+#include "page/page.h"
 #include <QList>
+
 #include <QString>
 
 namespace quorvel {
@@ -27,12 +29,6 @@ inline constexpr int rowLength = 8;
 
 // The page of the group node itself.
 QString patternNote();
-
-struct Page
-{
-    QString text;
-    int items = 0; // answer boxes on the page
-};
 
 // The eight numbers of one row and the position (1 … 8) left out.
 struct Row

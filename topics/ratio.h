@@ -2,6 +2,8 @@
 // Pages of the group "比和比例" (proportions with one missing term, built on
 // a fixed table of ten base ratios) and of "分数变小数" (proper fractions
 // written as decimals rounded to three places).
+#include "page/page.h"
+
 #include <QString>
 
 namespace quorvel {
@@ -27,12 +29,6 @@ inline constexpr char16_t conceptFile[] = u"zimu/bili.htm";
 
 // Every proportion page has this many items, whatever the page size.
 inline constexpr int proportionItems = 10;
-
-struct Page
-{
-    QString text;  // empty for a number that is no page of the group
-    int items = 0; // answer boxes on the page
-};
 
 struct Ratio
 {

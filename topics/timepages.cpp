@@ -1,7 +1,6 @@
 #include "topics/timepages.h"
 
 #include "page/numbertext.h"
-#include "page/pagedocument.h"
 #include "page/pageformat.h"
 #include "page/randomsource.h"
 
@@ -163,11 +162,15 @@ QString intervalItem(int number, int item, RandomSource &random)
 
 } // namespace
 
+// Items answered in hours and minutes.
+constexpr auto hoursAndMinutes = u"%1小时%2分";
+
 Page conversionPage(int number, int itemCount, RandomSource &random)
 {
     if (number < HoursToMinutesEasy || number > MinutesToHoursHard)
         return {};
     Page page;
+    page.pairAnswer = QString::fromUtf16(hoursAndMinutes);
     for (int i = 1; i <= itemCount; ++i)
         page.text += conversionItem(number, i, random);
     page.text += page::submitLine();
@@ -192,6 +195,7 @@ Page ShiJianJiSuan(int number, int itemCount, RandomSource &random)
     if (number < DurationSum || number > DurationRatio)
         return {};
     Page page;
+    page.pairAnswer = QString::fromUtf16(hoursAndMinutes);
     page.text = durationIntro(number);
     for (int i = 1; i <= itemCount; ++i)
         page.text += durationItem(number, i, random);
@@ -213,27 +217,6 @@ QString puzzleReveal(const QString &answers, int seconds)
     QString text = answers;
     text.replace(u"年纪"_s, u"年级"_s).replace(u"\r\n"_s, u"<br><br>"_s);
     return u"<br><br>"_s + text + u"思考用时"_s + QString::number(seconds) + u"秒！"_s;
-}
-
-int markHoursAndMinutes(PageDocument &page, int itemCount)
-{
-    int right = 0;
-    for (int i = 1; i <= itemCount; ++i) {
-        const QString number = QString::number(i);
-        const PageElement *hours = page.find(u"answerleft"_s + number);
-        const PageElement *minutes = page.find(u"answerright"_s + number);
-        if (!hours || !minutes)
-            continue; // an item the page does not have earns nothing
-        if (hours->value == hours->tag && minutes->value == minutes->tag) {
-            page.insertTextAfter(u"answerright"_s + number, u"(√)"_s);
-            ++right;
-        } else {
-            page.insertTextAfter(u"answerright"_s + number, u"(×，正确答案："_s + hours->tag +
-                                                                u"小时"_s + minutes->tag +
-                                                                u"分)"_s);
-        }
-    }
-    return itemCount > 0 ? qRound(100.0 * right / itemCount) : 0;
 }
 
 } // namespace quorvel::timepages

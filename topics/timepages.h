@@ -4,11 +4,12 @@
 // in hours and minutes, and the page of time puzzles by grade. Answers given
 // as hours and minutes take two boxes per item, "answerleft" (hours) and
 // "answerright" (minutes).
+#include "page/page.h"
+
 #include <QString>
 
 namespace quorvel {
 
-class PageDocument;
 class RandomSource;
 
 namespace timepages {
@@ -42,12 +43,6 @@ enum Duration
     DurationRatio = 7234705,    // duration ÷ duration = k (one box)
 };
 
-struct Page
-{
-    QString text;  // empty for a number that is none of the family's pages
-    int items = 0; // items on the page, for the grader
-};
-
 // The conversion pages 71 to 76: itemCount items, then the submit line.
 Page conversionPage(int number, int itemCount, RandomSource &random);
 
@@ -66,11 +61,6 @@ QString puzzlePage(const QString &puzzles);
 // What the reveal button inserts after itself: the answers of every grade,
 // each line a paragraph, and the seconds the child thought.
 QString puzzleReveal(const QString &answers, int seconds);
-
-// Marks the hours-and-minutes items 1 to itemCount after their "answerright"
-// box: right when both boxes hold exactly their tags. Returns the score, the
-// share of right items out of 100 (an item missing from the page is wrong).
-int markHoursAndMinutes(PageDocument &page, int itemCount);
 
 } // namespace timepages
 } // namespace quorvel

@@ -2,8 +2,8 @@
 // problems, and the worked examples of the common multiple and of prime
 // factorisation, whose nodes are added on the first click of "应用题" and
 // whose answers the submit button reveals.
-#include "app/core/maincontroller.h"
-#include "app/core/topichandlers.h"
+#include "app/core/nodekeys.h"
+#include "app/core/pagefamilies.h"
 #include "content/programfiles.h"
 #include "content/storedtexts.h"
 #include "page/pagedocument.h"
@@ -31,32 +31,37 @@ struct ExampleGroup
 
 // The collections are read on the first click of their group and kept for
 // the run; the nodes are added again whenever a new tree lacks them.
+static_assert(lcmExamplesNumber == nodes::lcmExamples.tag);
+static_assert(factorisationExamplesNumber == nodes::factorisationExamples.tag);
+
 struct DivisorPages
 {
-    ExampleGroup lcm{u"q8005"_s, u"{8005"_s, 3, lcmFirstExampleNumber, {}};
-    ExampleGroup factorisation{
-        u"q8888705"_s, u"{8888705"_s, 2, factorisationFirstExampleNumber, {}};
+    ExampleGroup lcm{nodes::lcmExamples.key.toString(), u"{8005"_s, 3, lcmFirstExampleNumber, {}};
+    ExampleGroup factorisation{nodes::factorisationExamples.key.toString(),
+                               u"{8888705"_s,
+                               2,
+                               factorisationFirstExampleNumber,
+                               {}};
 };
 
-void fillGroup(MainWindowController &controller, ExampleGroup &group,
-               const std::optional<QString> &text)
+void fillGroup(FamilyContext &context, ExampleGroup &group, const std::optional<QString> &text)
 {
-    if (controller.filledGroups.contains(group.groupKey) || !text)
+    if (!text)
         return;
-    group.examples = ExampleCollection(*text, group.suffixDigits);
-    QList<TopicNode> nodes;
-    for (const ExampleCollection::Entry &entry : group.examples.entries())
-        nodes.append({group.groupKey + entry.suffix, entry.title, group.groupKey,
-                      group.tagPrefix + entry.suffix, NodeIcon::Topic});
-    controller.addTreeChildren(nodes);
-    controller.filledGroups.insert(group.groupKey);
+    const ExampleCollection examples(*text, group.suffixDigits);
+    QList<TopicNode> children;
+    for (const ExampleCollection::Entry &entry : examples.entries())
+        children.append({group.groupKey + entry.suffix, entry.title, group.groupKey,
+                         group.tagPrefix + entry.suffix, NodeIcon::Topic});
+    if (context.fillGroupOnce(group.groupKey, children))
+        group.examples = examples;
 }
 
-QString examplePageFor(const ExampleGroup &group, const NodeDispatch &d)
+QString examplePageFor(const ExampleGroup &group, const NodeClick &click)
 {
-    const int k = d.number - group.firstNumber;
+    const int k = click.number - group.firstNumber;
     const QString problem = group.examples.problemHtml(k);
-    return problem.isEmpty() ? QString() : examplePage(d.node.caption, problem);
+    return problem.isEmpty() ? QString() : examplePage(click.node.caption, problem);
 }
 
 // The number of the key after its first character, as the tag of its node
@@ -66,71 +71,61 @@ int keyNumber(const QString &key)
     return splitTag(key).number;
 }
 
-void reveal(MainWindowController &controller, PageDocument &page, const QString &answer)
+void reveal(FamilyContext &context, PageDocument &page, const QString &answer)
 {
     if (answer.isEmpty() || !page.find(u"finish"_s))
         return;
-    page.insertHtmlAfter(u"finish"_s, revealText(answer, controller.state.elapsedSeconds));
+    page.insertHtmlAfter(u"finish"_s, revealText(answer, context.elapsedSeconds()));
 }
 
-DrillPage drillFor(int number, int easyNumber, RandomSource &random, int itemCount,
-                   DrillPage (*drill)(RandomSource &, Level, int))
+Page drillFor(int number, int easyNumber, RandomSource &random, int itemCount,
+              Page (*drill)(RandomSource &, Level, int))
 {
     return drill(random, Level(number - easyNumber + 1), itemCount);
 }
 
 } // namespace
 
-void registerDivisorPages(MainWindowController &controller)
+void registerDivisorPages(FamilyRegistry &registry, FamilyContext &context)
 {
     auto pages = std::make_shared<DivisorPages>();
-    MainWindowController &c = controller;
+    FamilyContext &c = context;
+    const auto items = [&c] { return c.options().itemsPerPage; };
 
-    c.setHandler(Route::GreatestCommonDivisor, [&c](NodeDispatch &d) {
-        if (d.number == gcdConceptNumber) {
-            d.pageText = conceptPage(texts::gcdConcept());
-        } else if (d.number >= gcdEasyNumber && d.number <= gcdHardNumber) {
-            const DrillPage page =
-                drillFor(d.number, gcdEasyNumber, c.random(), c.state.defaultTiCount, gcdDrill);
-            d.pageText = page.text;
-            d.pageItems = page.items;
-        } else {
-            d.pageText = gcdWordProblemPage(d.number);
-        }
+    registry.onNode(Route::GreatestCommonDivisor, [&c, items](NodeClick &click) {
+        if (click.number == gcdConceptNumber)
+            click.page.text = conceptPage(texts::gcdConcept());
+        else if (click.number >= gcdEasyNumber && click.number <= gcdHardNumber)
+            click.page = drillFor(click.number, gcdEasyNumber, c.random(), items(), gcdDrill);
+        else
+            click.page.text = gcdWordProblemPage(click.number);
     });
 
-    c.setHandler(Route::LeastCommonMultiple, [&c, pages](NodeDispatch &d) {
-        if (d.number == lcmConceptNumber) {
-            d.pageText = conceptPage(texts::lcmConcept());
-        } else if (d.number >= lcmEasyNumber && d.number <= lcmHardNumber) {
-            const DrillPage page =
-                drillFor(d.number, lcmEasyNumber, c.random(), c.state.defaultTiCount, lcmDrill);
-            d.pageText = page.text;
-            d.pageItems = page.items;
-        } else if (d.number == lcmExamplesNumber) {
+    registry.onNode(Route::LeastCommonMultiple, [&c, pages, items](NodeClick &click) {
+        if (click.number == lcmConceptNumber)
+            click.page.text = conceptPage(texts::lcmConcept());
+        else if (click.number >= lcmEasyNumber && click.number <= lcmHardNumber)
+            click.page = drillFor(click.number, lcmEasyNumber, c.random(), items(), lcmDrill);
+        else if (click.number == lcmExamplesNumber)
             fillGroup(c, pages->lcm, texts::lcmExamples());
-        } else if (d.number > lcmFirstExampleNumber) {
-            d.pageText = examplePageFor(pages->lcm, d);
-        }
+        else if (click.number > lcmFirstExampleNumber)
+            click.page.text = examplePageFor(pages->lcm, click);
     });
 
     // fenJieZhiYinShu
-    c.setHandler(Route::PrimeFactorisation, [&c, pages](NodeDispatch &d) {
-        if (d.number == factorisationConceptNumber) {
-            d.pageText = conceptPage(texts::factorisationConcept());
-        } else if (d.number >= factorisationEasyNumber && d.number <= factorisationHardNumber) {
-            const DrillPage page = drillFor(d.number, factorisationEasyNumber, c.random(),
-                                            c.state.defaultTiCount, factorisationDrill);
-            d.pageText = page.text;
-            d.pageItems = page.items;
-        } else if (d.number == factorisationExamplesNumber) {
+    registry.onNode(Route::PrimeFactorisation, [&c, pages, items](NodeClick &click) {
+        if (click.number == factorisationConceptNumber)
+            click.page.text = conceptPage(texts::factorisationConcept());
+        else if (click.number >= factorisationEasyNumber && click.number <= factorisationHardNumber)
+            click.page = drillFor(click.number, factorisationEasyNumber, c.random(), items(),
+                                  factorisationDrill);
+        else if (click.number == factorisationExamplesNumber)
             fillGroup(c, pages->factorisation, c.files().readText(u"zimu/fenjiezhiyinshu.txt"_s));
-        } else if (d.number > factorisationFirstExampleNumber) {
-            d.pageText = examplePageFor(pages->factorisation, d);
-        }
+        else if (click.number > factorisationFirstExampleNumber)
+            click.page.text = examplePageFor(pages->factorisation, click);
     });
 
-    c.setGradingHandler(GradingVariant::FactorisationExamples, [&c, pages](PageDocument &page) {
+    registry.onGrading(GradingVariant::FactorisationExamples, [&c, pages](PageDocument &page) {
         const TopicNode *node = c.selectedNode();
         if (!node)
             return;
@@ -138,7 +133,7 @@ void registerDivisorPages(MainWindowController &controller)
         reveal(c, page, pages->factorisation.examples.answerHtml(k));
     });
 
-    c.setGradingHandler(GradingVariant::LcmExamples, [&c, pages](PageDocument &page) {
+    registry.onGrading(GradingVariant::LcmExamples, [&c, pages](PageDocument &page) {
         const TopicNode *node = c.selectedNode();
         if (!node)
             return;
@@ -148,11 +143,13 @@ void registerDivisorPages(MainWindowController &controller)
 
     // Only the two word problems; the other pages of this variant have
     // handlers of their own.
-    c.setGradingHandler(GradingVariant::RevealedAnswers, [&c](PageDocument &page) {
+    registry.onGrading(GradingVariant::RevealedAnswers, [&c](PageDocument &page) {
         const TopicNode *node = c.selectedNode();
-        if (!node || (node->key != "q7005"_L1 && node->key != "q7006"_L1))
+        if (!node)
             return;
-        reveal(c, page, gcdWordProblemAnswer(keyNumber(node->key)));
+        for (const nodes::Node &problem : nodes::commonDivisorProblems)
+            if (node->key == problem.key)
+                reveal(c, page, gcdWordProblemAnswer(problem.tag));
     });
 }
 

@@ -1,5 +1,5 @@
-#include "app/core/maincontroller.h"
-#include "app/core/topichandlers.h"
+// The linear equations of "四则运算" and the area and volume pages of "应用题".
+#include "app/core/pagefamilies.h"
 #include "content/storedtexts.h"
 #include "topics/areavolume.h"
 #include "topics/equations.h"
@@ -8,21 +8,16 @@ using namespace Qt::StringLiterals;
 
 namespace quorvel {
 
-void registerEquationAndAreaPages(MainWindowController &controller)
+void registerEquationAndAreaPages(FamilyRegistry &registry, FamilyContext &context)
 {
-    MainWindowController *c = &controller;
-    controller.setHandler(Route::LinearEquations, [c](NodeDispatch &d) {
-        const equations::Page page =
-            equations::QiuFangCheng(d.number, c->state.defaultTiCount, c->random());
-        d.pageText = page.text;
-        d.pageItems = page.items;
+    registry.onNode(Route::LinearEquations, [&context](NodeClick &click) {
+        click.page =
+            equations::QiuFangCheng(click.number, context.options().itemsPerPage, context.random());
     });
-    controller.setHandler(Route::AreaAndVolume, [c](NodeDispatch &d) {
+    registry.onNode(Route::AreaAndVolume, [&context](NodeClick &click) {
         const QString concepts = texts::areaVolumeConcepts().replace(u"\r\n"_s, u"<br>"_s);
-        const areavolume::Page page =
-            areavolume::QiuMT(d.number, c->state.defaultTiCount, c->random(), concepts);
-        d.pageText = page.text;
-        d.pageItems = page.items;
+        click.page = areavolume::QiuMT(click.number, context.options().itemsPerPage,
+                                       context.random(), concepts);
     });
 }
 

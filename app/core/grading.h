@@ -1,13 +1,11 @@
 #pragma once
 // Grading a page: which grading variants a page's node key leads to, in
-// their fixed order, and the general item grading most pages use, which
-// marks each box in place and adds up the score.
+// their fixed order. Most variants grade the page item by item with the one
+// item marker (page/itemmarker.h); the others belong to page families.
 #include <QList>
 #include <QString>
 
 namespace quorvel {
-
-class PageDocument;
 
 enum class GradingVariant
 {
@@ -33,30 +31,7 @@ QList<GradingVariant> gradingVariants(const QString &key, const QString &parentK
 // Variants that end the grading at once: no later variant test runs.
 bool endsGradingAtOnce(GradingVariant variant);
 
-// Whether a variant grades with the general item grading.
+// Whether a variant grades with the item marker.
 bool usesItemGrading(GradingVariant variant);
-
-struct ItemGrading
-{
-    int itemCount = 0;       // the page's own item count
-    bool inequality = false; // "最大" pressed on the integer tab
-    int elapsedSeconds = 0;
-};
-
-struct GradingResult
-{
-    int score = 0;
-    bool perfect() const { return score == 100; }
-};
-
-// 100 ÷ n rounded to the nearest whole number.
-int pointsPerItem(int itemCount);
-
-// Marks every item after its key box with "(√)" or
-// "(×，正确答案：" tag ")", then writes the result line after "finish".
-GradingResult gradeItems(PageDocument &page, const ItemGrading &grading);
-
-// The result line for a score (the 100-point line shows the medal).
-QString resultLine(int score, int seconds);
 
 } // namespace quorvel

@@ -1,16 +1,16 @@
 #include "app/core/maincontroller.h"
 
-#include "app/core/passwordfile.h"
-#include "app/core/topichandlers.h"
+#include "app/core/nodekeys.h"
 #include "content/programfiles.h"
 #include "content/storedtexts.h"
 #include "page/pagedocument.h"
 #include "page/pageformat.h"
 #include "page/randomsource.h"
-#include "page/settingsstore.h"
 
 #include <QDir>
 #include <QLocale>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -18,86 +18,68 @@ namespace quorvel {
 
 MainWindowController::MainWindowController(MainView &view, ProgramFiles &files,
                                            SettingsStore &settings, RandomSource &random)
-    : m_view(view), m_files(files), m_random(random), m_medals(settings), m_catalogue(files),
-      m_drill(random), m_levelGame(random)
+    : m_view(view), m_files(files), m_random(random),
+      m_accounts(files, [&view](const QString &text) { view.showMessage(text); }),
+      m_medals(settings), m_catalogue(files)
 {
-    const auto drill = [this](NodeDispatch &d) { runFourOperationDrill(d); };
-    for (Route route : {Route::AdditionDrill, Route::SubtractionDrill, Route::MultiplicationDrill,
-                        Route::DivisionDrill})
-        setHandler(route, drill);
-    setHandler(Route::LevelGameChoice,
-               [this](NodeDispatch &d) { d.pageText = m_levelGame.difficultyBlock(); });
-    setHandler(Route::LevelGameStart, [this](NodeDispatch &d) {
-        d.pageText = m_levelGame.start(QString::number(d.number), *this);
-    });
-    registerGames();
-    setHandler(Route::Clock, [this](NodeDispatch &) { m_view.bringToFront(PaneId::Clock); });
-    registerFractionPages(*this);
-    registerDivisorPages(*this);
-    registerEquationAndAreaPages(*this);
-    registerTimePages(*this);
-    registerMoneyAndInterestPages(*this);
-    registerRatioAndAveragePages(*this);
-    registerMixedOperationAndPatternPages(*this);
-}
-
-void MainWindowController::registerGames()
-{
-    setHandler(Route::GamesDescription, [](NodeDispatch &d) {
-        d.pageText = texts::gamesDescription().replace(u"\r\n"_s, u"<br>"_s);
-    });
-    setHandler(Route::Game24, [this](NodeDispatch &d) {
-        m_twentyFour.dealSolvable(m_random);
-        d.pageText = m_twentyFour.pageText();
-    });
-    setHandler(Route::MemoryGame, [this](NodeDispatch &d) {
-        d.pageText =
-            m_memoryGame.start(m_random, state.YouXiMiao, m_view.timer(TimerId::MemoryGame));
-        d.afterWrite = [this] { m_memoryPage = m_pageSerial; };
-    });
-    setHandler(Route::GameFilePage, [this](NodeDispatch &d) {
-        const QString file = d.number == 65   ? u"flash/1.htm"_s
-                             : d.number == 66 ? u"flash/2.htm"_s
-                                              : QString();
-        if (file.isEmpty())
-            return; // the other game nodes have no page of their own
-        navigatePane(PaneId::Second, file);
-        m_view.bringToFront(PaneId::Second);
-    });
-    setGradingHandler(GradingVariant::TwentyFour, [this](PageDocument &page) {
-        page.insertHtmlAfter(u"finish"_s, m_twentyFour.revealText(state.elapsedSeconds));
-    });
-    setGradingHandler(GradingVariant::MemoryCards, [this](PageDocument &page) {
-        MemoryGame::submit(page, state.elapsedSeconds);
+    m_families = registerPageFamilies(*this, *this);
+    onPageGraded([this](const GradedPage &page) {
+        if (page.marked.perfect())
+            awardMedal();
     });
 }
 
-void MainWindowController::addTreeChildren(const QList<TopicNode> &nodes)
+// FamilyRegistry
+
+void MainWindowController::onNode(Route route, PageHandler handler)
 {
+    m_pageHandlers.insert(route, std::move(handler));
+}
+
+void MainWindowController::onGrading(GradingVariant variant, GradingHandler handler)
+{
+    m_gradingHandlers[variant].append(std::move(handler));
+}
+
+void MainWindowController::onPageEvent(PageEventHandler handler)
+{
+    m_pageEventHandlers.append(std::move(handler));
+}
+
+void MainWindowController::onPageStart(Hook hook)
+{
+    m_pageStartHooks.append(std::move(hook));
+}
+
+void MainWindowController::onTimer(TimerId timer, Hook hook)
+{
+    m_timerHooks[timer].append(std::move(hook));
+}
+
+void MainWindowController::onPageGraded(std::function<void(const GradedPage &)> listener)
+{
+    m_gradedListeners.append(std::move(listener));
+}
+
+// FamilyContext
+
+PageOptions MainWindowController::options() const
+{
+    return {state.defaultTiCount, state.YouXiMiao, state.XiaoShuWeiShu};
+}
+
+bool MainWindowController::fillGroupOnce(const QString &groupKey, const QList<TopicNode> &children)
+{
+    if (m_filledGroups.contains(groupKey))
+        return false;
+    m_filledGroups.insert(groupKey);
     QList<TopicNode> added;
-    for (const TopicNode &node : nodes)
+    for (const TopicNode &node : children)
         if (m_tree.add(node))
             added.append(node);
     if (!added.isEmpty())
         m_view.addTreeNodes(added);
-}
-
-void MainWindowController::tickMemoryGame()
-{
-    TimerControl &countdown = m_view.timer(TimerId::MemoryGame);
-    // Another page took the pane: the countdown box is gone, so it stops.
-    if (m_pageSerial != m_memoryPage) {
-        countdown.setEnabled(false);
-        return;
-    }
-    PageDocument page;
-    m_memoryGame.tick(page, countdown);
-    applyToMainPane(page.takeEdits());
-}
-
-void MainWindowController::setHandler(Route route, RouteHandler handler)
-{
-    m_handlers.insert(route, std::move(handler));
+    return true;
 }
 
 QString MainWindowController::tabCaption() const
@@ -105,6 +87,8 @@ QString MainWindowController::tabCaption() const
     const auto &tabs = catalogue::tabs();
     return m_currentTab >= 0 && m_currentTab < tabs.size() ? tabs[m_currentTab].caption : QString();
 }
+
+// Start-up, tabs and clicks
 
 void MainWindowController::start()
 {
@@ -114,8 +98,6 @@ void MainWindowController::start()
     state.defaultTiCount = 10;
     state.YouXiMiao = 5;
     state.XiaoShuWeiShu = 1;
-    m_levelGame.milliseconds = 9000;
-    m_view.timer(TimerId::LevelQuestion).setInterval(m_levelGame.milliseconds);
 
     m_medals.load();
     showStartPage();
@@ -127,7 +109,7 @@ void MainWindowController::start()
         if (!m_tree.childKeys(node.key).isEmpty())
             m_tree.expand(node.key);
     m_view.showTree(m_tree);
-    m_selectedKey = u"q1"_s;
+    m_selectedKey = nodes::startNode.key.toString();
     m_view.selectTreeNode(m_selectedKey);
 
     m_view.timer(TimerId::Introduction).setEnabled(true);
@@ -162,7 +144,7 @@ void MainWindowController::selectTab(int index)
     m_currentTab = index;
 
     m_tree.clear();
-    filledGroups.clear();
+    m_filledGroups.clear();
     m_selectedKey.clear();
     m_view.timer(TimerId::MemoryGame).setEnabled(false);
     showStartPage();
@@ -198,50 +180,37 @@ void MainWindowController::dispatch(const TopicNode &node)
     if (tag.number == 10 && state.defaultTiCount == 50)
         state.defaultTiCount = 20;
 
-    NodeDispatch d{node, tag.family, tag.number, {}, 0, {}};
+    NodeClick click{node, tag.family, tag.number, {}, {}};
     m_mainPaneNavigated = false;
     if (tag.family == u'$') {
-        if (const auto handler = m_handlers.value(Route::TimeInterval))
-            handler(d);
+        if (const auto handler = m_pageHandlers.value(Route::TimeInterval))
+            handler(click);
     }
-    if (const auto handler = m_handlers.value(routeFor(tag.family, tag.number)))
-        handler(d);
+    if (const auto handler = m_pageHandlers.value(routeFor(tag.family, tag.number)))
+        handler(click);
 
     // A handler that loaded a file into the main pane keeps it shown.
     if (m_mainPaneNavigated)
         return;
-    writePage(d.pageText);
-    state.pageItemCount = d.pageItems;
-    if (d.afterWrite)
-        d.afterWrite();
-}
-
-void MainWindowController::runFourOperationDrill(NodeDispatch &d)
-{
-    DrillRequest request;
-    request.family = d.family;
-    request.range = d.number;
-    request.itemCount = state.defaultTiCount;
-    request.decimal = tabCaption() == catalogue::decimalTab;
-    request.decimalPlaces = state.XiaoShuWeiShu;
-    request.mode = m_view.displayMode();
-    const FourOperationDrill::Page page = m_drill.page(request);
-    d.pageText = page.text;
-    d.pageItems = page.items;
+    writePage(click.page.text);
+    state.pageItemCount = click.page.items;
+    m_pairAnswer = click.page.pairAnswer;
+    if (click.afterWrite)
+        click.afterWrite();
 }
 
 void MainWindowController::startPage()
 {
     m_view.timer(TimerId::PageSeconds).setEnabled(true);
     m_view.timer(TimerId::MemoryGame).setEnabled(false);
-    state.choiceCorrect = false;
-    state.choiceMade = false;
-    m_view.timer(TimerId::LevelSeconds).setEnabled(false);
     state.pageGradable = true;
     state.elapsedSeconds = 0;
     m_view.bringToFront(PaneId::Main);
-    m_levelGame.kindCode = u"000"_s;
+    for (const Hook &hook : std::as_const(m_pageStartHooks))
+        hook();
 }
+
+// The panes
 
 void MainWindowController::writePage(const QString &html)
 {
@@ -256,38 +225,13 @@ void MainWindowController::applyToMainPane(const DomEdits &edits)
     m_view.pane(PaneId::Main).apply(edits);
 }
 
-void MainWindowController::tickLevelQuestion()
+void MainWindowController::navigate(PaneId pane, const QString &relativePath)
 {
-    PageDocument page;
-    m_levelGame.questionTick(page, *this);
-    applyToMainPane(page.takeEdits());
-}
-
-void MainWindowController::tickLevelSeconds()
-{
-    PageDocument page;
-    m_levelGame.secondsTick(page, *this);
-    applyToMainPane(page.takeEdits());
-}
-
-TimerControl &MainWindowController::questionTimer()
-{
-    return m_view.timer(TimerId::LevelQuestion);
-}
-
-TimerControl &MainWindowController::secondsTimer()
-{
-    return m_view.timer(TimerId::LevelSeconds);
-}
-
-void MainWindowController::flush(PageDocument &page)
-{
-    applyToMainPane(page.takeEdits());
-}
-
-void MainWindowController::showMessage(const QString &text)
-{
-    m_view.showMessage(text);
+    if (pane == PaneId::Main) {
+        m_mainPaneNavigated = true;
+        ++m_pageSerial;
+    }
+    m_view.pane(pane).navigate(m_files.absolutePath(relativePath));
 }
 
 void MainWindowController::showStartPage()
@@ -308,14 +252,7 @@ void MainWindowController::showIntroduction()
     writePage(text);
 }
 
-void MainWindowController::navigatePane(PaneId pane, const QString &relativePath)
-{
-    if (pane == PaneId::Main) {
-        m_mainPaneNavigated = true;
-        ++m_pageSerial;
-    }
-    m_view.pane(pane).navigate(m_files.absolutePath(relativePath));
-}
+// Timers and the tool bar
 
 void MainWindowController::tickPageSeconds()
 {
@@ -329,12 +266,16 @@ void MainWindowController::tickIntroduction()
     showIntroduction();
 }
 
+void MainWindowController::tick(TimerId timer)
+{
+    for (const Hook &hook : m_timerHooks.value(timer))
+        hook();
+}
+
 void MainWindowController::toolbarClicked(const QString &key)
 {
     if (key == "w1"_L1) {
-        if (!isAdvancedUser())
-            m_view.showMessage(u"必须已高级用户身份登陆才可以修改密码！软件最初设定的密码是463"_s);
-        else
+        if (m_accounts.mayChangePassword())
             m_view.openChangePasswordDialog();
     } else if (key == "w2"_L1) {
         m_view.openOptionsDialog();
@@ -354,75 +295,6 @@ void MainWindowController::toolbarClicked(const QString &key)
     }
 }
 
-void MainWindowController::setGradingHandler(GradingVariant variant, GradingHandler handler)
-{
-    m_gradingHandlers[variant].append(std::move(handler));
-}
-
-void MainWindowController::setItemGradingFor(const QString &keyPrefix, GradingHandler handler)
-{
-    for (auto &entry : m_itemGradingByPrefix) {
-        if (entry.first == keyPrefix) {
-            entry.second = std::move(handler); // the later registration replaces it
-            return;
-        }
-    }
-    m_itemGradingByPrefix.append({keyPrefix, std::move(handler)});
-}
-
-void MainWindowController::reloadStoredPassword()
-{
-    const QString name = QString::fromUtf16(passwordfile::fileName);
-    // Without its file the program keeps the password the dialogs promise.
-    if (!m_files.exists(name)) {
-        state.PassWordOld = QString::fromUtf16(passwordfile::initialPassword);
-        return;
-    }
-    const std::optional<QByteArray> bytes = m_files.readBytes(name, passwordfile::largestFile);
-    const passwordfile::StoredPassword stored =
-        bytes
-            ? passwordfile::read(*bytes)
-            : passwordfile::StoredPassword{QString::fromUtf16(passwordfile::initialPassword), true};
-    state.PassWordOld = stored.password;
-    if (stored.damaged && !m_toldPasswordFileDamaged) {
-        m_toldPasswordFileDamaged = true;
-        m_view.showMessage(u"密码文件已经损坏！在修改密码之前，高级用户的密码是最初的463。"_s);
-    }
-}
-
-void MainWindowController::confirmLogin(const QString &typed)
-{
-    if (typed == state.PassWordOld) {
-        state.Password = typed;
-        return;
-    }
-    m_view.showMessage(u"你输入的高级用户密码不对！软件最初的密码是463，建议登陆后修改。"
-                       u"只能已学生身份登陆！"_s);
-}
-
-MainWindowController::PasswordChange
-MainWindowController::changePassword(const QString &oldPassword, const QString &newPassword)
-{
-    if (newPassword.isEmpty() || oldPassword.isEmpty()) {
-        m_view.showMessage(u"密码框不能空！"_s);
-        return PasswordChange::KeepOpen;
-    }
-    if (oldPassword != state.PassWordOld) {
-        m_view.showMessage(u"老密码不对！不能修改！"_s);
-        return PasswordChange::Close;
-    }
-    const std::optional<QByteArray> file = passwordfile::encode(newPassword);
-    if (!file) {
-        m_view.showMessage(u"新密码里有不能保存的字符，密码没有修改！请只用字母、数字或汉字。"_s);
-        return PasswordChange::KeepOpen;
-    }
-    if (!m_files.writeFile(QString::fromUtf16(passwordfile::fileName), *file)) {
-        m_view.showMessage(u"密码文件无法写入，密码没有修改！请检查程序文件夹是否可以写入。"_s);
-        return PasswordChange::Close;
-    }
-    return PasswordChange::Close;
-}
-
 void MainWindowController::applyOptions(int itemsPerPage, int memorySeconds, int decimalPlaces)
 {
     state.defaultTiCount = itemsPerPage;
@@ -430,53 +302,18 @@ void MainWindowController::applyOptions(int itemsPerPage, int memorySeconds, int
     state.XiaoShuWeiShu = decimalPlaces;
 }
 
+// Page events and grading
+
 void MainWindowController::pageEvent(const QString &kind, const QString &targetName,
                                      PageDocument &document)
 {
-    const TopicNode *node = m_tree.find(m_selectedKey);
-    const QString parentKey = node ? node->parentKey : QString();
-
-    if (kind == "click"_L1) {
-        // A click on the submit button grades the page at once, except on
-        // the intelligence test's pages.
-        if (m_selectedKey != "q52"_L1 && targetName == "finish"_L1 && document.find(u"finish"_s))
-            gradePage(document);
-    } else if (kind == "mousedown"_L1) {
-        static const QStringList levelKeys = {u"q511102"_s, u"q511103"_s, u"q511104"_s,
-                                              u"q511105"_s};
-        if (levelKeys.contains(m_selectedKey) && document.find(u"R1"_s))
-            m_levelChoicesBoundOn = m_pageSerial;
-        if (m_selectedKey.startsWith("q5111"_L1) && document.find(u"n1"_s))
-            m_difficultyChoicesBoundOn = m_pageSerial;
-        if (parentKey == "q66788"_L1) {
-            if (document.find(u"R1"_s) && document.find(u"R4"_s))
-                m_explanationChoicesBoundOn = m_pageSerial;
-            const PageElement *fourth = document.find(u"R4"_s);
-            if (fourth && m_explanationChoicesBoundOn == m_pageSerial && !fourth->value.isEmpty()) {
-                state.choiceMade = true;
-            } else {
-                state.choiceMade = false;
-                if (const PageElement *answer = document.find(u"answer"_s))
-                    state.answerEmpty = answer->value.isEmpty();
-            }
-        }
-    } else if (kind == "mouseup"_L1) {
-        static const QStringList choices = {u"R1"_s, u"R2"_s, u"R3"_s, u"R4"_s};
-        static const QStringList difficulties = {u"n1"_s, u"n2"_s, u"n3"_s};
-        const qsizetype choice = choices.indexOf(targetName);
-        const qsizetype difficulty = difficulties.indexOf(targetName);
-        if (choice >= 0 && m_levelChoicesBoundOn == m_pageSerial) {
-            m_levelGame.answer(int(choice) + 1, document, *this);
-        } else if (choice >= 0 && m_explanationChoicesBoundOn == m_pageSerial) {
-            const PageElement *chosen = document.find(targetName);
-            state.choiceCorrect = chosen && chosen->tag == "good"_L1;
-            for (const QString &name : choices)
-                document.setChecked(name, name == targetName);
-            state.choiceMade = true;
-        } else if (difficulty >= 0 && m_difficultyChoicesBoundOn == m_pageSerial) {
-            m_levelGame.chooseDifficulty(int(difficulty) + 1, document);
-        }
-    }
+    // A click on the submit button grades the page at once, except on the
+    // intelligence test's pages.
+    if (kind == "click"_L1 && m_selectedKey != nodes::intelligenceTest.key &&
+        targetName == "finish"_L1 && document.find(u"finish"_s))
+        gradePage(document);
+    for (const PageEventHandler &handler : std::as_const(m_pageEventHandlers))
+        handler(kind, targetName, document);
     applyToMainPane(document.takeEdits());
 }
 
@@ -484,27 +321,25 @@ void MainWindowController::gradePage(PageDocument &document)
 {
     if (!state.pageGradable)
         return;
-    if (!isAdvancedUser()) {
-        m_view.showMessage(u"你的密码不对，不能查看答案！请向高级用户咨询密码！"_s);
+    if (!m_accounts.mayShowAnswers())
         return;
-    }
 
     const TopicNode *node = m_tree.find(m_selectedKey);
     const QString key = node ? node->key : QString();
     const QString parentKey = node ? node->parentKey : QString();
     for (GradingVariant variant : gradingVariants(key, parentKey)) {
-        const auto own =
-            std::find_if(m_itemGradingByPrefix.cbegin(), m_itemGradingByPrefix.cend(),
-                         [&key](const auto &entry) { return key.startsWith(entry.first); });
-        if (usesItemGrading(variant) && own != m_itemGradingByPrefix.cend()) {
-            own->second(document);
-        } else if (usesItemGrading(variant)) {
-            const bool inequality = m_view.displayMode() == DisplayMode::Inequality &&
-                                    tabCaption() == catalogue::arithmeticTab;
-            const GradingResult result =
-                gradeItems(document, {state.pageItemCount, inequality, state.elapsedSeconds});
-            if (result.perfect())
-                awardMedal();
+        if (usesItemGrading(variant)) {
+            MarkingRules rules;
+            rules.items = state.pageItemCount;
+            rules.inequality = m_view.displayMode() == DisplayMode::Inequality &&
+                               tabCaption() == catalogue::arithmeticTab;
+            rules.pairAnswer = m_pairAnswer;
+            rules.seconds = state.elapsedSeconds;
+            const GradedPage graded{key, node ? node->caption : QString(),
+                                    node ? parentCaptionOf(*node) : QString(), state.elapsedSeconds,
+                                    markItems(document, rules)};
+            for (const auto &listener : std::as_const(m_gradedListeners))
+                listener(graded);
         } else {
             for (const GradingHandler &handler : m_gradingHandlers.value(variant))
                 handler(document);

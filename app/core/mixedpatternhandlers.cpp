@@ -1,47 +1,41 @@
-#include "app/core/maincontroller.h"
-#include "app/core/topichandlers.h"
+// The chained and mixed operations of "四则运算", and the number patterns and
+// picture comparisons of "规律运算".
+#include "app/core/nodekeys.h"
+#include "app/core/pagefamilies.h"
 #include "page/pagedocument.h"
 #include "topics/mixedoperations.h"
 #include "topics/patterns.h"
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace quorvel {
 
-void registerMixedOperationAndPatternPages(MainWindowController &controller)
+void registerMixedOperationAndPatternPages(FamilyRegistry &registry, FamilyContext &context)
 {
-    MainWindowController *c = &controller;
-    controller.setHandler(Route::ChainedOperations, [c](NodeDispatch &d) {
-        const mixedops::Page page = mixedops::SiZeYunSuan(d.number, c->random());
-        d.pageText = page.text;
-        d.pageItems = page.items;
+    registry.onNode(Route::ChainedOperations, [&context](NodeClick &click) {
+        click.page = mixedops::SiZeYunSuan(click.number, context.random());
     });
-    controller.setHandler(Route::MixedOperations, [c](NodeDispatch &d) {
-        const mixedops::Page page = mixedops::bracketedPage(d.number, c->random());
-        d.pageText = page.text;
-        d.pageItems = page.items;
+    registry.onNode(Route::MixedOperations, [&context](NodeClick &click) {
+        click.page = mixedops::bracketedPage(click.number, context.random());
     });
-    controller.setHandler(Route::PatternArithmetic, [c](NodeDispatch &d) {
-        const patterns::Page page =
-            patterns::patternPage(d.number, c->state.defaultTiCount, c->random());
-        d.pageText = page.text;
-        d.pageItems = page.items;
+    registry.onNode(Route::PatternArithmetic, [&context](NodeClick &click) {
+        click.page =
+            patterns::patternPage(click.number, context.options().itemsPerPage, context.random());
     });
-    controller.setHandler(Route::PatternNote, [](NodeDispatch &d) {
-        d.pageText = patterns::patternNote();
-        d.pageItems = 0;
+    registry.onNode(Route::PatternNote, [](NodeClick &click) {
+        click.page = {patterns::patternNote(), 0};
     });
-    controller.setHandler(Route::Comparison, [c](NodeDispatch &d) {
-        const patterns::Page page = patterns::comparisonPage(d.number, c->random());
-        d.pageText = page.text;
-        d.pageItems = page.items;
+    registry.onNode(Route::Comparison, [&context](NodeClick &click) {
+        click.page = patterns::comparisonPage(click.number, context.random());
     });
 
     // The comparison pages: the box "bj" marked right or wrong, no score.
-    controller.setGradingHandler(GradingVariant::Comparison, [c](PageDocument &page) {
-        const TopicNode *node = c->selectedNode();
-        static const QStringList keys = {u"q81"_s, u"q82"_s, u"q83"_s, u"q84"_s};
-        if (!node || !keys.contains(node->key))
+    registry.onGrading(GradingVariant::Comparison, [&context](PageDocument &page) {
+        const TopicNode *node = context.selectedNode();
+        const auto &keys = nodes::comparisons;
+        if (!node || std::find(std::begin(keys), std::end(keys), node->key) == std::end(keys))
             return;
         const PageElement *box = page.find(u"bj"_s);
         if (!box)

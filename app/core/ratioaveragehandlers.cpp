@@ -1,8 +1,7 @@
 // The ratio and fraction-to-decimal pages of the tab "分数和比例", and the
 // averages, complements, remainders, squares and cubes of "规律运算". All of
-// them are graded by the general item grading.
-#include "app/core/maincontroller.h"
-#include "app/core/topichandlers.h"
+// them are graded by the item marker.
+#include "app/core/pagefamilies.h"
 #include "topics/averages.h"
 #include "topics/ratio.h"
 
@@ -12,52 +11,45 @@ namespace {
 
 // A concept node shows its page file in the second pane; the hidden main
 // pane is cleared.
-void showConceptFile(MainWindowController &c, NodeDispatch &d, const char16_t *file)
+void showConceptFile(FamilyContext &context, NodeClick &click, const char16_t *file)
 {
-    c.view().bringToFront(PaneId::Second);
-    c.navigatePane(PaneId::Second, QString::fromUtf16(file));
-    d.pageText.clear();
-    d.pageItems = 0;
-}
-
-template <typename Page> void show(NodeDispatch &d, const Page &page)
-{
-    d.pageText = page.text;
-    d.pageItems = page.items;
+    context.bringToFront(PaneId::Second);
+    context.navigate(PaneId::Second, QString::fromUtf16(file));
+    click.page = {};
 }
 
 } // namespace
 
-void registerRatioAndAveragePages(MainWindowController &controller)
+void registerRatioAndAveragePages(FamilyRegistry &registry, FamilyContext &context)
 {
-    MainWindowController &c = controller;
-
-    c.setHandler(Route::Ratios, [&c](NodeDispatch &d) {
-        if (d.number == ratio::Concept)
-            showConceptFile(c, d, ratio::conceptFile);
+    FamilyContext &c = context;
+    registry.onNode(Route::Ratios, [&c](NodeClick &click) {
+        if (click.number == ratio::Concept)
+            showConceptFile(c, click, ratio::conceptFile);
         else
-            show(d, ratio::jiebili(d.number, c.random()));
+            click.page = ratio::jiebili(click.number, c.random());
     });
-    c.setHandler(Route::FractionToDecimal, [&c](NodeDispatch &d) {
-        show(d, ratio::fractionToDecimal(d.number, c.state.defaultTiCount, c.random()));
+    registry.onNode(Route::FractionToDecimal, [&c](NodeClick &click) {
+        click.page = ratio::fractionToDecimal(click.number, c.options().itemsPerPage, c.random());
     });
-    c.setHandler(Route::Averages, [&c](NodeDispatch &d) {
-        if (d.number == averages::AverageConcept)
-            showConceptFile(c, d, averages::averageConceptFile);
+    registry.onNode(Route::Averages, [&c](NodeClick &click) {
+        if (click.number == averages::AverageConcept)
+            showConceptFile(c, click, averages::averageConceptFile);
         else
-            show(d, averages::QiuPingJunShu(d.number, c.state.defaultTiCount, c.random()));
+            click.page =
+                averages::QiuPingJunShu(click.number, c.options().itemsPerPage, c.random());
     });
-    c.setHandler(Route::Complements, [&c](NodeDispatch &d) {
-        if (d.number == averages::ComplementConcept)
-            showConceptFile(c, d, averages::complementConceptFile);
+    registry.onNode(Route::Complements, [&c](NodeClick &click) {
+        if (click.number == averages::ComplementConcept)
+            showConceptFile(c, click, averages::complementConceptFile);
         else
-            show(d, averages::QiuBuShu(d.number, c.state.defaultTiCount, c.random()));
+            click.page = averages::QiuBuShu(click.number, c.options().itemsPerPage, c.random());
     });
-    c.setHandler(Route::Remainders, [&c](NodeDispatch &d) {
-        show(d, averages::remainderPage(d.number, c.state.defaultTiCount, c.random()));
+    registry.onNode(Route::Remainders, [&c](NodeClick &click) {
+        click.page = averages::remainderPage(click.number, c.options().itemsPerPage, c.random());
     });
-    c.setHandler(Route::SquaresAndCubes,
-                 [](NodeDispatch &d) { show(d, averages::QiuLiFang(d.number)); });
+    registry.onNode(Route::SquaresAndCubes,
+                    [](NodeClick &click) { click.page = averages::QiuLiFang(click.number); });
 }
 
 } // namespace quorvel

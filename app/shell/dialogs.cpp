@@ -48,11 +48,11 @@ Form2::Form2(MainWindowController &controller, QWidget *parent)
     // The password box takes the focus, so no account is chosen until the
     // user picks one.
     Text2->setFocus();
-    m_controller.reloadStoredPassword();
+    m_controller.accounts().reloadStoredPassword();
     connect(List1, &QListWidget::itemClicked, this, &Form2::itemChosen);
     connect(List1, &QListWidget::currentRowChanged, this, &Form2::itemChosen);
     connect(Command2, &QPushButton::clicked, this, [this] {
-        m_controller.confirmLogin(Text2->text());
+        m_controller.accounts().confirmLogin(Text2->text());
         accept();
     });
 }
@@ -97,8 +97,8 @@ FrmPassword::FrmPassword(MainWindowController &controller, QWidget *parent)
     layout->addWidget(Command1, 0, Qt::AlignRight);
 
     connect(Command1, &QPushButton::clicked, this, [this] {
-        if (m_controller.changePassword(Text1->text(), Text2->text()) ==
-            MainWindowController::PasswordChange::Close)
+        if (m_controller.accounts().changePassword(Text1->text(), Text2->text()) ==
+            Accounts::PasswordChange::Close)
             accept();
     });
 }

@@ -109,7 +109,7 @@ Form1::Form1(const QString &programFolder, ProgramFiles &files, SettingsStore &s
     connect(m_timers[0]->timer(), &QTimer::timeout, this,
             [this] { m_controller->tickPageSeconds(); });
     connect(m_timers[1]->timer(), &QTimer::timeout, this,
-            [this] { m_controller->tickMemoryGame(); });
+            [this] { m_controller->tick(TimerId::MemoryGame); });
     connect(m_timers[2]->timer(), &QTimer::timeout, this,
             [this] { m_controller->tickIntroduction(); });
     // The clock runs with the time of day from the start, seen or not.
@@ -117,9 +117,9 @@ Form1::Form1(const QString &programFolder, ProgramFiles &files, SettingsStore &s
     Picture2->tick();
     timer(TimerId::ClockTick).setEnabled(true);
     connect(m_timers[4]->timer(), &QTimer::timeout, this,
-            [this] { m_controller->tickLevelQuestion(); });
+            [this] { m_controller->tick(TimerId::LevelQuestion); });
     connect(m_timers[5]->timer(), &QTimer::timeout, this,
-            [this] { m_controller->tickLevelSeconds(); });
+            [this] { m_controller->tick(TimerId::LevelSeconds); });
     connect(TabStrip1, &QTabBar::currentChanged, this,
             [this](int index) { m_controller->selectTab(index); });
     connect(TreeView1, &TopicTreeWidget::nodeClicked, this,

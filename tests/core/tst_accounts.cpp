@@ -39,8 +39,8 @@ struct Fixture
     MainWindowController &loggedIn(const QString &typed)
     {
         MainWindowController &c = make();
-        c.reloadStoredPassword();
-        c.confirmLogin(typed);
+        c.accounts().reloadStoredPassword();
+        c.accounts().confirmLogin(typed);
         return c;
     }
 
@@ -157,11 +157,11 @@ void TestAccounts::readingPasswordFile()
     Fixture f;
     f.files.addFile(passwordFile, file);
     MainWindowController &c = f.loggedIn(QString());
-    QCOMPARE(c.isAdvancedUser(), password.isEmpty());
+    QCOMPARE(c.accounts().isAdvancedUser(), password.isEmpty());
     // A damaged file is named once a run, at the first login dialog.
     const QString told = u"密码文件已经损坏！在修改密码之前，高级用户的密码是最初的463。"_s;
     QCOMPARE(f.view.messages.contains(told), damaged);
-    c.reloadStoredPassword();
+    c.accounts().reloadStoredPassword();
     QCOMPARE(f.view.messages.count(told), damaged ? 1 : 0);
 }
 
@@ -202,21 +202,21 @@ void TestAccounts::storedPasswordAtLogin()
     if (present)
         f.files.addFile(passwordFile, file);
     MainWindowController &c = f.make();
-    c.state.PassWordOld = u"left over"_s;
-    c.reloadStoredPassword();
-    QCOMPARE(c.state.PassWordOld, stored);
-    QCOMPARE(c.state.Password, QString()); // nobody logged in by reading
+    c.accounts().PassWordOld = u"left over"_s;
+    c.accounts().reloadStoredPassword();
+    QCOMPARE(c.accounts().PassWordOld, stored);
+    QCOMPARE(c.accounts().Password, QString()); // nobody logged in by reading
 }
 
 void TestAccounts::rightPasswordLogsInWithoutListChoice()
 {
     Fixture f;
     MainWindowController &c = f.make();
-    c.reloadStoredPassword();
-    QVERIFY(!c.isAdvancedUser());
-    c.confirmLogin(u"463"_s);
-    QCOMPARE(c.state.Password, u"463"_s);
-    QVERIFY(c.isAdvancedUser());
+    c.accounts().reloadStoredPassword();
+    QVERIFY(!c.accounts().isAdvancedUser());
+    c.accounts().confirmLogin(u"463"_s);
+    QCOMPARE(c.accounts().Password, u"463"_s);
+    QVERIFY(c.accounts().isAdvancedUser());
     QVERIFY(f.view.messages.isEmpty());
 }
 
@@ -240,14 +240,14 @@ void TestAccounts::failedLoginKeepsEarlierState()
     Fixture f;
     MainWindowController &c = f.loggedIn(advancedBefore ? u"463"_s : u"x"_s);
     f.view.messages.clear();
-    const QString passwordBefore = c.state.Password;
+    const QString passwordBefore = c.accounts().Password;
 
     // The login dialog again (toolbar "登陆"): reads the file, then "确定".
-    c.reloadStoredPassword();
-    c.confirmLogin(typed);
+    c.accounts().reloadStoredPassword();
+    c.accounts().confirmLogin(typed);
     QCOMPARE(f.view.messages, QStringList{wrongLogin});
-    QCOMPARE(c.state.Password, passwordBefore);
-    QCOMPARE(c.isAdvancedUser(), advancedBefore);
+    QCOMPARE(c.accounts().Password, passwordBefore);
+    QCOMPARE(c.accounts().isAdvancedUser(), advancedBefore);
 }
 
 void TestAccounts::emptyPasswordFileMakesEveryoneAdvanced()
@@ -255,17 +255,17 @@ void TestAccounts::emptyPasswordFileMakesEveryoneAdvanced()
     Fixture f;
     f.files.addFile(passwordFile, QByteArray("\r\n"));
     MainWindowController &c = f.make();
-    c.reloadStoredPassword();
-    QVERIFY(c.isAdvancedUser());
+    c.accounts().reloadStoredPassword();
+    QVERIFY(c.accounts().isAdvancedUser());
 
-    c.confirmLogin(QString()); // the student choice empties the box
+    c.accounts().confirmLogin(QString()); // the student choice empties the box
     QVERIFY(f.view.messages.isEmpty());
-    QVERIFY(c.isAdvancedUser());
+    QVERIFY(c.accounts().isAdvancedUser());
 
     // The hinted password is now the wrong one, but the state stands.
-    c.confirmLogin(u"463"_s);
+    c.accounts().confirmLogin(u"463"_s);
     QCOMPARE(f.view.messages, QStringList{wrongLogin});
-    QVERIFY(c.isAdvancedUser());
+    QVERIFY(c.accounts().isAdvancedUser());
 
     c.toolbarClicked(u"w1"_s);
     QCOMPARE(f.view.dialogs, QStringList{u"frmPassword"_s});
@@ -279,8 +279,8 @@ void TestAccounts::passwordChangeRefused_data()
     QTest::addColumn<QString>("message"); // empty: any message
     QTest::addColumn<int>("result");      // -1: either
 
-    const int keepOpen = int(MainWindowController::PasswordChange::KeepOpen);
-    const int close = int(MainWindowController::PasswordChange::Close);
+    const int keepOpen = int(Accounts::PasswordChange::KeepOpen);
+    const int close = int(Accounts::PasswordChange::Close);
     QTest::newRow("new empty") << u"463"_s << QString() << false << emptyBox << keepOpen;
     QTest::newRow("old empty") << QString() << u"999"_s << false << emptyBox << keepOpen;
     QTest::newRow("both empty") << QString() << QString() << false << emptyBox << keepOpen;
@@ -303,7 +303,7 @@ void TestAccounts::passwordChangeRefused()
     MainWindowController &c = f.loggedIn(u"463"_s);
     f.files.readOnly = readOnly;
 
-    const auto answer = c.changePassword(oldPassword, newPassword);
+    const auto answer = c.accounts().changePassword(oldPassword, newPassword);
     QCOMPARE(f.view.messages.size(), 1);
     if (!message.isEmpty())
         QCOMPARE(f.view.messages.first(), message);
@@ -311,11 +311,11 @@ void TestAccounts::passwordChangeRefused()
         QCOMPARE(int(answer), result);
 
     QCOMPARE(f.files.bytes(passwordFile), initialFile);
-    QCOMPARE(c.state.Password, u"463"_s);
-    QCOMPARE(c.state.PassWordOld, u"463"_s);
-    c.reloadStoredPassword();
-    QCOMPARE(c.state.PassWordOld, u"463"_s);
-    QVERIFY(c.isAdvancedUser());
+    QCOMPARE(c.accounts().Password, u"463"_s);
+    QCOMPARE(c.accounts().PassWordOld, u"463"_s);
+    c.accounts().reloadStoredPassword();
+    QCOMPARE(c.accounts().PassWordOld, u"463"_s);
+    QVERIFY(c.accounts().isAdvancedUser());
 }
 
 void TestAccounts::passwordChangeTakesEffectAtNextLogin()
@@ -323,21 +323,21 @@ void TestAccounts::passwordChangeTakesEffectAtNextLogin()
     Fixture f; // no password file yet: the shipped password holds
     MainWindowController &c = f.loggedIn(u"463"_s);
 
-    QCOMPARE(c.changePassword(u"463"_s, u"数学7"_s), MainWindowController::PasswordChange::Close);
+    QCOMPARE(c.accounts().changePassword(u"463"_s, u"数学7"_s), Accounts::PasswordChange::Close);
     QVERIFY(f.view.messages.isEmpty());
     QCOMPARE(f.files.bytes(passwordFile), QByteArray("-13564\r\n-11858\r\n62\r\n\r\n"));
     // Until the next login the program stays advanced.
-    QCOMPARE(c.state.Password, u"463"_s);
-    QCOMPARE(c.state.PassWordOld, u"463"_s);
-    QVERIFY(c.isAdvancedUser());
+    QCOMPARE(c.accounts().Password, u"463"_s);
+    QCOMPARE(c.accounts().PassWordOld, u"463"_s);
+    QVERIFY(c.accounts().isAdvancedUser());
 
-    c.reloadStoredPassword();
-    QCOMPARE(c.state.PassWordOld, u"数学7"_s);
-    c.confirmLogin(u"463"_s);
+    c.accounts().reloadStoredPassword();
+    QCOMPARE(c.accounts().PassWordOld, u"数学7"_s);
+    c.accounts().confirmLogin(u"463"_s);
     QCOMPARE(f.view.messages, QStringList{wrongLogin});
-    QVERIFY(!c.isAdvancedUser());
-    c.confirmLogin(u"数学7"_s);
-    QVERIFY(c.isAdvancedUser());
+    QVERIFY(!c.accounts().isAdvancedUser());
+    c.accounts().confirmLogin(u"数学7"_s);
+    QVERIFY(c.accounts().isAdvancedUser());
     QCOMPARE(f.view.messages.size(), 1);
 }
 
@@ -350,7 +350,7 @@ void TestAccounts::passwordButtonNeedsAdvancedLogin()
     QCOMPARE(f.view.messages, QStringList{studentAtPasswordButton});
     QVERIFY(f.view.dialogs.isEmpty());
 
-    c.confirmLogin(u"463"_s);
+    c.accounts().confirmLogin(u"463"_s);
     c.toolbarClicked(u"w1"_s);
     QCOMPARE(f.view.dialogs, QStringList{u"frmPassword"_s});
     QCOMPARE(f.view.messages.size(), 1);

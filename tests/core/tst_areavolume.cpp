@@ -135,8 +135,8 @@ struct Window
         files.addFile(u"help.htm"_s, "<html><body></body></html>");
         controller.start();
         controller.selectTab(10); // "应用题"
-        controller.reloadStoredPassword();
-        controller.confirmLogin(u"463"_s);
+        controller.accounts().reloadStoredPassword();
+        controller.accounts().confirmLogin(u"463"_s);
     }
     RecordingView view;
     MemoryProgramFiles files;
@@ -386,7 +386,7 @@ void TestAreaVolume::answersFromTheMeasuresShown()
     QSet<int> drawn; // the angles, or the height above the base's i
     for (quint64 seed = 1; seed <= (random ? 30 : 1); ++seed) {
         SeededRandom source(seed);
-        const areavolume::Page generated = areavolume::QiuMT(kind, perPage, source, {});
+        const Page generated = areavolume::QiuMT(kind, perPage, source, {});
         const ParsedPage page = parse(generated.text);
         QVERIFY(page.wellFormed);
         QCOMPARE(page.items.size(), perPage);
@@ -538,7 +538,7 @@ void TestAreaVolume::conversionsAlwaysHaveTenItems()
     QSet<int> values;
     for (quint64 seed = 1; seed <= 20; ++seed) {
         SeededRandom random(seed);
-        const areavolume::Page generated = areavolume::QiuMT(kind, perPage, random, {});
+        const Page generated = areavolume::QiuMT(kind, perPage, random, {});
         const ParsedPage page = parse(generated.text);
         QVERIFY(page.wellFormed);
         QCOMPARE(page.intro, QString());
@@ -638,7 +638,7 @@ void TestAreaVolume::numbersWithoutAPage()
 {
     QFETCH(int, number);
     ScriptedRandom random;
-    const areavolume::Page page = areavolume::QiuMT(number, 10, random, u"concepts"_s);
+    const Page page = areavolume::QiuMT(number, 10, random, u"concepts"_s);
     QVERIFY(page.text.isEmpty());
     QCOMPARE(page.items, 0);
 }

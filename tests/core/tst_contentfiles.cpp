@@ -94,7 +94,7 @@ std::optional<Rational> statedAnswer(const QString &text, qsizetype pos, QString
 QStringList placeholderWords()
 {
     return {u"待补充"_s, u"待完善"_s, u"待续"_s,   u"敬请期待"_s, u"内容待"_s, u"此处填写"_s,
-            u"占位"_s,   u"答案略"_s, u"解答略"_s, u"（略）"_s,   u"TODO"_s,   u"TBD"_s,
+            u"占位符"_s, u"答案略"_s, u"解答略"_s, u"（略）"_s,   u"TODO"_s,   u"TBD"_s,
             u"FIXME"_s,  u"lorem"_s,  u"Lorem"_s,  u"XXXX"_s};
 }
 

@@ -50,8 +50,8 @@ struct Window
         files.addFile(u"zimu/fenjiezhiyinshu.txt"_s, examples);
         controller.start();
         selectDivisorTab();
-        controller.reloadStoredPassword();
-        controller.confirmLogin(u"463"_s);
+        controller.accounts().reloadStoredPassword();
+        controller.accounts().confirmLogin(u"463"_s);
     }
     void selectDivisorTab()
     {

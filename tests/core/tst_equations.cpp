@@ -105,8 +105,8 @@ struct Window
         files.addFile(u"help.htm"_s, "<html><body></body></html>");
         controller.start();
         controller.selectTab(7); // "四则运算"
-        controller.reloadStoredPassword();
-        controller.confirmLogin(u"463"_s);
+        controller.accounts().reloadStoredPassword();
+        controller.accounts().confirmLogin(u"463"_s);
     }
     RecordingView view;
     MemoryProgramFiles files;
@@ -187,7 +187,7 @@ void TestEquations::exactItems()
     for (const QList<int> &draw : draws)
         random.push(draw[0], draw[1], draw[2]);
 
-    const equations::Page page = equations::QiuFangCheng(kind, 1, random);
+    const Page page = equations::QiuFangCheng(kind, 1, random);
     QCOMPARE(page.text, u"第1题："_s + equation + answerIndent +
                             u"<input class=text name=answer1 type=text size=7 tag="_s + solution +
                             u"><br><br>"_s + finishLine);
@@ -238,7 +238,7 @@ void TestEquations::everyEquationSolvesToItsTag()
     for (quint64 seed = 1; seed <= 60; ++seed) {
         SeededRandom random(seed);
         const int count = seed % 3 == 0 ? 50 : seed % 3 == 1 ? 10 : 20;
-        const equations::Page page = equations::QiuFangCheng(kind, count, random);
+        const Page page = equations::QiuFangCheng(kind, count, random);
         const QList<Item> items = itemsOf(page.text);
         QCOMPARE(items.size(), count);
         QCOMPARE(page.items, count);
@@ -289,7 +289,7 @@ void TestEquations::numbersWithoutADrill()
 {
     QFETCH(int, number);
     ScriptedRandom random;
-    const equations::Page page = equations::QiuFangCheng(number, 10, random);
+    const Page page = equations::QiuFangCheng(number, 10, random);
     QVERIFY(page.text.isEmpty());
     QCOMPARE(page.items, 0);
 }

@@ -42,8 +42,8 @@ void TestEveryNode::everyNodeAtEveryPageSize()
     SeededRandom random{quint64(items)};
     MainWindowController controller(view, files, settings, random);
     controller.start();
-    controller.reloadStoredPassword();
-    controller.confirmLogin(u"463"_s);
+    controller.accounts().reloadStoredPassword();
+    controller.accounts().confirmLogin(u"463"_s);
 
     static const QRegularExpression box(
         u"<input class=text name=(answer\\d+) [^>]*tag=([^ >]*)>"_s);

@@ -357,7 +357,7 @@ void TestFourOperations::integerPages()
         for (quint64 seed = 1; seed <= 30; ++seed) {
             CountingRandom random(seed * 7919 + quint64(count));
             FourOperationDrill drill(random);
-            const FourOperationDrill::Page page = drill.page(requestOf(family, range, count));
+            const Page page = drill.page(requestOf(family, range, count));
             const int expected = range == 10 ? qMin(count, 36) : count;
             QCOMPARE(page.items, expected);
 
@@ -459,7 +459,7 @@ void TestFourOperations::decimalPages()
         request.mode = seed % 3 == 0   ? DisplayMode::Column
                        : seed % 3 == 1 ? DisplayMode::Inequality
                                        : DisplayMode::Horizontal;
-        const FourOperationDrill::Page page = drill.page(request);
+        const Page page = drill.page(request);
         QCOMPARE(page.items, 20);
 
         QList<Item> items;
@@ -554,7 +554,7 @@ void TestFourOperations::firstDrawRanges()
     const int b = 1;
     ScriptedRandom random(addSubDraws(range, a, b));
     FourOperationDrill drill(random);
-    const FourOperationDrill::Page page = drill.page(requestOf(family, range, 1));
+    const Page page = drill.page(requestOf(family, range, 1));
     QCOMPARE(random.overrun(), 0);
     QCOMPARE(random.used(), random.queued());
 
@@ -576,7 +576,7 @@ void TestFourOperations::repeatIsRedrawnFromWholeRange()
     draws += {drawFor(3, 18, 2), drawFor(2, 2, 1)};
     ScriptedRandom random(draws);
     FourOperationDrill drill(random);
-    const FourOperationDrill::Page page = drill.page(requestOf(u'+', 20, 2));
+    const Page page = drill.page(requestOf(u'+', 20, 2));
     QCOMPARE(random.overrun(), 0);
     QCOMPARE(random.used(), random.queued());
     QCOMPARE(page.items, 2);
@@ -596,7 +596,7 @@ void TestFourOperations::multiplicationRejectsUntilAllTestsPass()
     draws += mulDivDraws(81, 6, 4);  // item 2: the other order is a new pair
     ScriptedRandom random(draws);
     FourOperationDrill drill(random);
-    const FourOperationDrill::Page page = drill.page(requestOf(u'×', 81, 2));
+    const Page page = drill.page(requestOf(u'×', 81, 2));
     QCOMPARE(random.overrun(), 0);
     QCOMPARE(random.used(), random.queued());
     QCOMPARE(page.text,
@@ -901,7 +901,7 @@ void TestFourOperations::itemCountCappedByDistinctPairs()
     for (quint64 seed = 1; seed <= 5; ++seed) {
         SeededRandom random(seed);
         FourOperationDrill drill(random);
-        const FourOperationDrill::Page page = drill.page(requestOf(family, range, asked));
+        const Page page = drill.page(requestOf(family, range, asked));
         QCOMPARE(page.items, items);
         QList<Item> parsed;
         PARSE_HORIZONTAL(page.text, parsed);
@@ -936,7 +936,7 @@ void TestFourOperations::unservedRangeGivesNoPage()
 
     ScriptedRandom random({});
     FourOperationDrill drill(random);
-    const FourOperationDrill::Page page = drill.page(requestOf(family, range, 10));
+    const Page page = drill.page(requestOf(family, range, 10));
     QCOMPARE(page.items, 0);
     QVERIFY(page.text.isEmpty());
     QCOMPARE(random.overrun(), 0);

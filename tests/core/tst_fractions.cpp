@@ -177,8 +177,8 @@ struct Window
         files.addFile(u"help.htm"_s, "<html><body></body></html>");
         controller.start();
         controller.selectTab(4); // "分数和比例"
-        controller.reloadStoredPassword();
-        controller.confirmLogin(u"463"_s);
+        controller.accounts().reloadStoredPassword();
+        controller.accounts().confirmLogin(u"463"_s);
     }
     RecordingView view;
     MemoryProgramFiles files;
@@ -257,8 +257,7 @@ void TestFractions::everyPageIsRight()
     for (quint64 seed = 1; seed <= 20; ++seed) {
         SeededRandom random(seed);
         FractionPages pages(random);
-        const FractionPages::Page page =
-            pages.page(tagNumber, items, texts::fractionItemTemplate());
+        const Page page = pages.page(tagNumber, items, texts::fractionItemTemplate());
         const QList<ShownItem> shown = shownItems(page.text);
         QCOMPARE(page.items, std::min(items, p.pairs));
         QCOMPARE(shown.size(), page.items);
@@ -302,7 +301,7 @@ void TestFractions::onlyTheGroupsNumbers()
     QVERIFY(!fractionKind(5026));
     SeededRandom random(1);
     FractionPages pages(random);
-    const FractionPages::Page page = pages.page(5026, 10, texts::fractionItemTemplate());
+    const Page page = pages.page(5026, 10, texts::fractionItemTemplate());
     QCOMPARE(page.items, 0);
     QVERIFY(page.text.isEmpty());
 }
@@ -353,8 +352,7 @@ void TestFractions::exactItems()
     ScriptedRandom random;
     queueDraws(random, tagNumber, values);
     FractionPages pages(random);
-    const FractionPages::Page page =
-        pages.page(tagNumber, int(equations.size()), texts::fractionItemTemplate());
+    const Page page = pages.page(tagNumber, int(equations.size()), texts::fractionItemTemplate());
     QStringList shown;
     for (const ShownItem &item : shownItems(page.text))
         shown.append(equation(item));

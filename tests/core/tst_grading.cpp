@@ -6,6 +6,7 @@
 #include "app/core/maincontroller.h"
 #include "app/core/recordingview.h"
 #include "content/programfiles.h"
+#include "page/itemmarker.h"
 #include "page/pagedocument.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
@@ -143,8 +144,8 @@ struct Fixture
         controller = std::make_unique<MainWindowController>(view, files, store, random);
         MainWindowController &c = *controller;
         c.today = [] { return QDate(2024, 3, 5); };
-        c.reloadStoredPassword();
-        c.confirmLogin(advanced ? u"463"_s : QString());
+        c.accounts().reloadStoredPassword();
+        c.accounts().confirmLogin(advanced ? u"463"_s : QString());
         view.messages.clear();
         c.start();
         c.selectTab(tabIndex(tabKey));
@@ -175,7 +176,7 @@ class TestGrading : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void twoBoxPagesGradeOnTheirOwn();
+    void markerKnowsEveryItemForm();
     void variantOrder_data();
     void variantOrder();
     void itemMarks_data();
@@ -313,7 +314,7 @@ void TestGrading::itemMarks()
     QFETCH(int, score);
 
     PageDocument page = itemsPage(typed, tags);
-    const GradingResult result = gradeItems(page, {int(typed.size()), false, 41});
+    const MarkedPage result = markItems(page, {int(typed.size()), false, u"%1%2"_s, 41});
     QCOMPARE(result.score, score);
     QCOMPARE(result.perfect(), score == 100);
     QCOMPARE(page.edits(), marksOf(marks) + DomEdits{DomEdit::insertHtmlAfter(
@@ -350,7 +351,7 @@ void TestGrading::inequalityReadsVisibleBoxes()
     elements.append({u"finish"_s, {}, u"button"_s, {}, {}});
     PageDocument page(elements);
 
-    const GradingResult result = gradeItems(page, {1, true, 0});
+    const MarkedPage result = markItems(page, {1, true, u"%1%2"_s, 0});
     QCOMPARE(result.score, mark == right ? 100 : 0);
     QCOMPARE(page.edits().first(), DomEdit::insertTextAfter(u"answer1"_s, mark));
 }
@@ -387,7 +388,7 @@ void TestGrading::studentCannotGrade()
     QVERIFY(f.view.timer(TimerId::PageSeconds).isEnabled());
 
     // Logged in later, the same page can still be graded.
-    c.confirmLogin(u"463"_s);
+    c.accounts().confirmLogin(u"463"_s);
     c.gradePage(page);
     QCOMPARE(f.view.messages.size(), 1);
     QVERIFY(!c.state.pageGradable);
@@ -500,8 +501,6 @@ void TestGrading::variantHandlers_data()
     QTest::newRow("24 points") << u"T10"_s << u"q61"_s << int(GradingVariant::TwentyFour) << false;
     QTest::newRow("memory cards") << u"T10"_s << u"q62"_s << int(GradingVariant::MemoryCards)
                                   << false;
-    QTest::newRow("minutes to hours")
-        << u"T2"_s << u"q75"_s << int(GradingVariant::MinutesToHours) << false;
     QTest::newRow("time puzzles") << u"T2"_s << u"q78"_s << int(GradingVariant::TimePuzzles)
                                   << false;
 }
@@ -516,7 +515,7 @@ void TestGrading::variantHandlers()
     Fixture f;
     MainWindowController &c = f.onPage(tab, node);
     int runs = 0;
-    c.setGradingHandler(GradingVariant(variant), [&](PageDocument &page) {
+    c.registry().onGrading(GradingVariant(variant), [&](PageDocument &page) {
         ++runs;
         page.setInnerHtml(u"answerText"_s, u"handled"_s);
     });
@@ -629,8 +628,8 @@ void TestGrading::explanationChoices()
         const QStringList parts = step.split(u' ');
         c.pageEvent(parts[0], parts[1], page);
     }
-    QCOMPARE(c.state.choiceCorrect, correct);
-    QCOMPARE(c.state.choiceMade, made);
+    QCOMPARE(c.families().explanations->choiceCorrect, correct);
+    QCOMPARE(c.families().explanations->choiceMade, made);
 
     QStringList checkedEdits;
     for (const DomEdit &e : f.view.main.edits)
@@ -662,31 +661,40 @@ void TestGrading::damagedMedalCountIsRebuiltFromRecords()
     QVERIFY(page.endsWith(u"</table>"_s));
 }
 
-void TestGrading::twoBoxPagesGradeOnTheirOwn()
+void TestGrading::markerKnowsEveryItemForm()
 {
-    Fixture f;
-    MainWindowController &c = f.onPage(u"T2"_s, u"q7899703"_s);
-    int runs = 0;
-    c.setItemGradingFor(u"q78997"_s, [&](PageDocument &page) {
-        ++runs;
-        page.insertHtmlAfter(u"finish"_s, u"own"_s);
-    });
-    PageDocument page(
-        {{u"answer1"_s, {}, u"text"_s, u"1"_s, u"1"_s}, {u"finish"_s, {}, u"button"_s, {}, {}}});
-    c.gradePage(page);
-    QCOMPARE(runs, 1);
-    // Instead of the general item grading, not beside it.
-    QCOMPARE(page.edits(), DomEdits{DomEdit::insertHtmlAfter(u"finish"_s, u"own"_s)});
-    QVERIFY(!c.state.pageGradable);
-
-    // Other topic pages keep the general item grading.
-    c.nodeClicked(u"q7797702"_s);
-    c.state.pageItemCount = 1;
-    PageDocument second(
-        {{u"answer1"_s, {}, u"text"_s, u"1"_s, u"1"_s}, {u"finish"_s, {}, u"button"_s, {}, {}}});
-    c.gradePage(second);
-    QCOMPARE(runs, 1);
-    QVERIFY(second.edits().contains(DomEdit::insertTextAfter(u"answer1"_s, u"(√)"_s)));
+    // One box, two boxes (hours and minutes) and a fraction, one of each
+    // right and one of each wrong.
+    const auto box = [](const QString &name, const QString &typed, const QString &tag) {
+        return PageElement{name, {}, u"text"_s, typed, tag};
+    };
+    PageDocument page({box(u"answer1"_s, u"7"_s, u"7"_s),
+                       box(u"answer2"_s, u"8"_s, u"9"_s),
+                       box(u"answerleft3"_s, u"2"_s, u"2"_s),
+                       box(u"answerright3"_s, u"15"_s, u"15"_s),
+                       box(u"answerleft4"_s, u"2"_s, u"2"_s),
+                       box(u"answerright4"_s, u"5"_s, u"15"_s),
+                       box(u"answerup5"_s, u"3"_s, u"3"_s),
+                       box(u"answerdown5"_s, u"4"_s, u"4"_s),
+                       box(u"answerup6"_s, u"6"_s, u"3"_s),
+                       box(u"answerdown6"_s, u"8"_s, u"4"_s),
+                       {u"fenshupl5"_s, {}, u"td"_s, {}, {}},
+                       {u"fenshupl6"_s, {}, u"td"_s, {}, {}},
+                       {u"finish"_s, {}, u"button"_s, {}, {}}});
+    const MarkedPage marked = markItems(page, {7, false, u"%1小时%2分"_s, 12});
+    QCOMPARE(page.edits(),
+             (DomEdits{DomEdit::insertTextAfter(u"answer1"_s, right),
+                       DomEdit::insertTextAfter(u"answer2"_s, wrong(u"9"_s)),
+                       DomEdit::insertTextAfter(u"answerright3"_s, right),
+                       DomEdit::insertTextAfter(u"answerright4"_s, wrong(u"2小时15分"_s)),
+                       DomEdit::setInnerHtml(u"fenshupl5"_s, right),
+                       DomEdit::setInnerHtml(u"fenshupl6"_s, wrong(u"3/4"_s)),
+                       DomEdit::insertHtmlAfter(u"finish"_s, resultLine(43, 12))}));
+    // Item 7 is missing from the page: it counts, and earns nothing.
+    QCOMPARE(marked.score, 43);
+    QCOMPARE(marked.items.size(), 6);
+    QCOMPARE(marked.items[5].typed, u"6 8"_s);
+    QVERIFY(!marked.items[5].right);
 }
 
 QTEST_GUILESS_MAIN(TestGrading)

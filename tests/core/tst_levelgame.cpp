@@ -1,5 +1,6 @@
 // The arithmetic level game in virtual time: the tests call the timer ticks
 // and send the page's mouse events themselves.
+#include "app/core/gamefamily.h"
 #include "app/core/maincontroller.h"
 #include "app/core/recordingview.h"
 #include "content/programfiles.h"
@@ -55,7 +56,7 @@ struct Game
 
     TimerControl &questionTimer() { return view.timer(TimerId::LevelQuestion); }
     TimerControl &secondsTimer() { return view.timer(TimerId::LevelSeconds); }
-    LevelGame &game() { return controller.levelGame(); }
+    LevelGame &game() { return controller.families().games->levelGame; }
 
     // A click on a page element: mouse down, then up.
     void click(const QString &name, PageDocument &page)
@@ -141,7 +142,7 @@ void TestLevelGame::difficultyChoiceSetsTheQuestionClock()
     QCOMPARE(g.game().range, 10);
 
     // Each next question comes 7 s later too.
-    g.controller.tickLevelQuestion();
+    g.controller.tick(TimerId::LevelQuestion);
     QCOMPARE(g.questionTimer().interval(), 7000);
     QVERIFY(g.secondsTimer().isEnabled());
     QCOMPARE(g.game().countdown, 7);
@@ -151,7 +152,7 @@ void TestLevelGame::questionPageFormat()
 {
     Game g;
     g.controller.nodeClicked(u"q511102"_s);
-    g.controller.tickLevelQuestion();
+    g.controller.tick(TimerId::LevelQuestion);
     const QString page = g.view.main.body;
     static const QRegularExpression format(
         u"^第1关：<span id=spanguan></span><br><br>第1题：(\\d+)\\+(\\d+)= <input class=text "
@@ -179,7 +180,7 @@ void TestLevelGame::tenRightAnswersFinishTheLevel()
     Game g;
     g.controller.nodeClicked(u"q511102"_s);
     for (int q = 1; q <= 10; ++q) {
-        g.controller.tickLevelQuestion();
+        g.controller.tick(TimerId::LevelQuestion);
         QVERIFY(g.view.main.body.contains(u"第"_s + QString::number(q) + u"题："_s));
         // One progress star per right answer so far.
         const DomEdits edits = g.editsOfThisPage();
@@ -204,7 +205,7 @@ void TestLevelGame::tenRightAnswersFinishTheLevel()
     QCOMPARE(g.questionTimer().interval(), 9000);
 
     // The next level's header counts on.
-    g.controller.tickLevelQuestion();
+    g.controller.tick(TimerId::LevelQuestion);
     QVERIFY(g.view.main.body.startsWith(u"第2关："_s));
 }
 
@@ -212,7 +213,7 @@ void TestLevelGame::secondClickOnAChoiceRestarts()
 {
     Game g;
     g.controller.nodeClicked(u"q511104"_s);
-    g.controller.tickLevelQuestion();
+    g.controller.tick(TimerId::LevelQuestion);
     PageDocument page = snapshotOf(g.view.main.body);
     const QString right = Game::rightChoice(page);
     g.click(right, page);
@@ -233,13 +234,13 @@ void TestLevelGame::missedQuestionRestarts()
     g.game().milliseconds = 5000;
     g.controller.nodeClicked(u"q511102"_s);
     for (int q = 1; q <= 8; ++q) {
-        g.controller.tickLevelQuestion();
+        g.controller.tick(TimerId::LevelQuestion);
         PageDocument page = snapshotOf(g.view.main.body);
         g.answerRight(page);
     }
-    g.controller.tickLevelQuestion(); // the ninth is left unanswered
+    g.controller.tick(TimerId::LevelQuestion); // the ninth is left unanswered
     QVERIFY(g.view.messages.isEmpty());
-    g.controller.tickLevelQuestion(); // the tick of the tenth restarts the level
+    g.controller.tick(TimerId::LevelQuestion); // the tick of the tenth restarts the level
     QCOMPARE(g.view.messages, QStringList{u"规定时间没有答出题，只好从头开始了！"_s});
     QCOMPARE(g.view.main.body, u"做好准备！这次不要轻易出错了哦！"_s);
     QCOMPARE(g.game().questionNo, 0);
@@ -247,7 +248,7 @@ void TestLevelGame::missedQuestionRestarts()
     QVERIFY(g.questionTimer().isEnabled());
     QCOMPARE(g.questionTimer().interval(), 9000);
     QVERIFY(!g.secondsTimer().isEnabled());
-    g.controller.tickLevelQuestion();
+    g.controller.tick(TimerId::LevelQuestion);
     QCOMPARE(g.game().questionNo, 1);
     QCOMPARE(g.questionTimer().interval(), 5000);
 }
@@ -284,7 +285,7 @@ void TestLevelGame::rangesOfTheNextLevel()
         g.game().levels[k] = levelsBefore[k];
     g.controller.nodeClicked(node);
     for (int q = 1; q <= 10; ++q) {
-        g.controller.tickLevelQuestion();
+        g.controller.tick(TimerId::LevelQuestion);
         PageDocument page = snapshotOf(g.view.main.body);
         g.answerRight(page);
     }
@@ -324,14 +325,14 @@ void TestLevelGame::countdownShowsTheSecondsLeft()
     Game g;
     g.game().milliseconds = 5000;
     g.controller.nodeClicked(u"q511102"_s);
-    g.controller.tickLevelQuestion();
+    g.controller.tick(TimerId::LevelQuestion);
     QCOMPARE(g.game().countdown, 5);
     for (int left = 4; left >= 1; --left) {
-        g.controller.tickLevelSeconds();
+        g.controller.tick(TimerId::LevelSeconds);
         QCOMPARE(g.view.main.edits.last(),
                  DomEdit::setInnerHtml(u"spanguan"_s, QString::number(left) + u"秒"_s));
     }
-    g.controller.tickLevelSeconds();
+    g.controller.tick(TimerId::LevelSeconds);
     QVERIFY(!g.secondsTimer().isEnabled());
     QCOMPARE(g.game().countdown, 0);
 }
@@ -340,12 +341,12 @@ void TestLevelGame::nodeClickStopsTheGame()
 {
     Game g;
     g.controller.nodeClicked(u"q511102"_s);
-    g.controller.tickLevelQuestion();
+    g.controller.tick(TimerId::LevelQuestion);
     g.controller.nodeClicked(u"q17"_s);
     QCOMPARE(g.game().kindCode, u"000"_s);
     QVERIFY(!g.secondsTimer().isEnabled());
     const QString drillPage = g.view.main.body;
-    g.controller.tickLevelQuestion();
+    g.controller.tick(TimerId::LevelQuestion);
     QVERIFY(!g.questionTimer().isEnabled());
     QCOMPARE(g.view.main.body, drillPage);
 

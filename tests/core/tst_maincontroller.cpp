@@ -2,6 +2,7 @@
 // changes, node clicks and their dispatch, the page start, the seconds in the
 // status bar.
 #include "app/core/catalogue.h"
+#include "app/core/gamefamily.h"
 #include "app/core/maincontroller.h"
 #include "app/core/recordingview.h"
 #include "content/programfiles.h"
@@ -92,7 +93,7 @@ void TestMainController::startUpOrderAndDefaults()
     QCOMPARE(c.state.defaultTiCount, 10);
     QCOMPARE(c.state.YouXiMiao, 5);
     QCOMPARE(c.state.XiaoShuWeiShu, 1);
-    QCOMPARE(c.levelGame().milliseconds, 9000);
+    QCOMPARE(c.families().games->levelGame.milliseconds, 9000);
     QCOMPARE(f.view.main.navigations, QStringList{f.files.absolutePath(u"help.htm"_s)});
 
     // The initial tree: tab "加减乘除" with the start-up division captions.
@@ -153,17 +154,17 @@ void TestMainController::nodeClickStartsATimedPage()
     c.start();
     f.view.timer(TimerId::MemoryGame).setEnabled(true);
     f.view.timer(TimerId::LevelSeconds).setEnabled(true);
-    c.state.choiceCorrect = c.state.choiceMade = true;
-    c.levelGame().kindCode = u"511102"_s;
+    c.families().explanations->choiceCorrect = c.families().explanations->choiceMade = true;
+    c.families().games->levelGame.kindCode = u"511102"_s;
     f.view.front = PaneId::Clock;
 
     c.nodeClicked(u"q17"_s);
     QVERIFY(f.view.timer(TimerId::PageSeconds).isEnabled());
     QVERIFY(!f.view.timer(TimerId::MemoryGame).isEnabled());
     QVERIFY(!f.view.timer(TimerId::LevelSeconds).isEnabled());
-    QVERIFY(!c.state.choiceCorrect && !c.state.choiceMade);
+    QVERIFY(!c.families().explanations->choiceCorrect && !c.families().explanations->choiceMade);
     QVERIFY(c.state.pageGradable);
-    QCOMPARE(c.levelGame().kindCode, u"000"_s);
+    QCOMPARE(c.families().games->levelGame.kindCode, u"000"_s);
     QCOMPARE(f.view.front, PaneId::Main);
     QCOMPARE(c.state.elapsedSeconds, 0);
     QCOMPARE(countItems(f.view.main.body), 10);
@@ -282,9 +283,9 @@ void TestMainController::everyNodeRunsTheHandlerOfItsRoute()
     QList<Route> ran;
     for (int r = int(Route::None) + 1; r <= int(Route::TimeInterval); ++r) {
         const Route route = Route(r);
-        c.setHandler(route, [&ran, route](NodeDispatch &d) {
+        c.registry().onNode(route, [&ran, route](NodeClick &d) {
             ran.append(route);
-            d.pageText = u"page of "_s + QString::number(int(route));
+            d.page.text = u"page of "_s + QString::number(int(route));
         });
     }
     c.start();
@@ -316,13 +317,13 @@ void TestMainController::dollarNodesRunTheIntervalHandlerFirst()
     Fixture f;
     MainWindowController &c = f.make();
     QStringList order;
-    c.setHandler(Route::TimeInterval, [&](NodeDispatch &d) {
+    c.registry().onNode(Route::TimeInterval, [&](NodeClick &d) {
         order.append(u"interval"_s);
-        d.pageText = d.number == 7797701 ? u"interval page"_s : QString();
+        d.page.text = d.number == 7797701 ? u"interval page"_s : QString();
     });
-    c.setHandler(Route::Money, [&](NodeDispatch &d) {
+    c.registry().onNode(Route::Money, [&](NodeClick &d) {
         order.append(u"money"_s);
-        d.pageText = u"money page"_s;
+        d.page.text = u"money page"_s;
     });
     c.start();
     c.selectTab(tabIndex(u"T2"_s));
@@ -341,11 +342,11 @@ void TestMainController::handlerThatLoadsAFileKeepsItShown()
 {
     Fixture f;
     MainWindowController &c = f.make();
-    c.setHandler(Route::QuestionBank,
-                 [&](NodeDispatch &) { c.navigatePane(PaneId::Main, u"help.htm"_s); });
-    c.setHandler(Route::GameFilePage, [&](NodeDispatch &) {
+    c.registry().onNode(Route::QuestionBank,
+                        [&](NodeClick &) { c.context().navigate(PaneId::Main, u"help.htm"_s); });
+    c.registry().onNode(Route::GameFilePage, [&](NodeClick &) {
         f.view.bringToFront(PaneId::Second);
-        c.navigatePane(PaneId::Second, u"flash/game.htm"_s);
+        c.context().navigate(PaneId::Second, u"flash/game.htm"_s);
     });
     f.files.addFile(u"zimu/tk.txt"_s, "tk000.htm>一、计算专题<\r\ntk001.htm>巧算<\r\n");
     c.start();
@@ -375,13 +376,14 @@ void TestMainController::tabChangeRebuildsAndShowsMedals()
     c.start();
     c.nodeClicked(u"q17"_s);
     f.view.timer(TimerId::MemoryGame).setEnabled(true);
-    c.filledGroups.insert(u"q59"_s);
+    QVERIFY(c.context().fillGroupOnce(u"q5"_s, {}));
+    QVERIFY(!c.context().fillGroupOnce(u"q5"_s, {}));
     f.view.main.navigations.clear();
 
     c.selectTab(tabIndex(u"T12"_s));
     QVERIFY(!f.view.timer(TimerId::MemoryGame).isEnabled());
     QVERIFY(f.view.timer(TimerId::PageSeconds).isEnabled()); // only the memory game stops
-    QVERIFY(c.filledGroups.isEmpty());
+    QVERIFY(c.context().fillGroupOnce(u"q5"_s, {}));         // filled once again in the new tree
     QCOMPARE(f.view.main.navigations, QStringList{f.files.absolutePath(u"help.htm"_s)});
     QCOMPARE(f.view.main.body,
              medalRule + u"你现在已经得到了1块奖牌<br><table><tr><td valign=center>第1块： </td>"

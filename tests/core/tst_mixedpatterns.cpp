@@ -39,8 +39,8 @@ struct Window
         for (int i = 0; i < catalogue::tabs().size(); ++i)
             if (catalogue::tabs()[i].key == QLatin1StringView(tab))
                 controller.selectTab(i);
-        controller.reloadStoredPassword();
-        controller.confirmLogin(u"463"_s);
+        controller.accounts().reloadStoredPassword();
+        controller.accounts().confirmLogin(u"463"_s);
         controller.applyOptions(itemsPerPage, 5, 1);
     }
     QString click(const QString &key)

@@ -89,8 +89,8 @@ struct Window
     {
         files.addFile(u"help.htm"_s, "<html><body></body></html>");
         controller.start();
-        controller.reloadStoredPassword();
-        controller.confirmLogin(u"463"_s);
+        controller.accounts().reloadStoredPassword();
+        controller.accounts().confirmLogin(u"463"_s);
     }
     void selectTab(const char *key)
     {
@@ -180,7 +180,7 @@ void TestMoneyInterest::moneyAnswersFromTheQuestion()
     QFETCH(int, perPage);
     QFETCH(quint64, seed);
     SeededRandom random(seed);
-    const money::Page page = money::RenMinBi(kind, perPage, random);
+    const Page page = money::RenMinBi(kind, perPage, random);
     const QList<MoneyItem> items = moneyItems(page.text);
     // The conversions start at item 1; the operations explain with an example.
     const bool intro = kind != money::YuanToJiao && kind != money::JiaoToYuan;
@@ -314,7 +314,7 @@ void TestMoneyInterest::moneyNumbersWithoutAPage()
 {
     SeededRandom random(1);
     for (int number : {78997, 7899700, 7899707}) {
-        const money::Page page = money::RenMinBi(number, 10, random);
+        const Page page = money::RenMinBi(number, 10, random);
         QVERIFY(page.text.isEmpty());
         QCOMPARE(page.items, 0);
     }
@@ -476,7 +476,7 @@ void TestMoneyInterest::interestInExactHundredths()
     QFETCH(int, perPage);
     QFETCH(int, termMonths);
     QFETCH(int, rate);
-    const interest::Page page = interest::QiuLiXi(kind, perPage);
+    const Page page = interest::QiuLiXi(kind, perPage);
     QCOMPARE(page.items, perPage);
     // The page opens with its question about 壹万元.
     const qsizetype firstItem = page.text.indexOf(u"第1题："_s);

@@ -45,8 +45,8 @@ struct Window
         for (int i = 0; i < catalogue::tabs().size(); ++i)
             if (catalogue::tabs()[i].key == QLatin1StringView(tab))
                 controller.selectTab(i);
-        controller.reloadStoredPassword();
-        controller.confirmLogin(u"463"_s);
+        controller.accounts().reloadStoredPassword();
+        controller.accounts().confirmLogin(u"463"_s);
         controller.state.defaultTiCount = itemCount;
     }
     QString click(const QString &key)
@@ -565,7 +565,7 @@ void TestRatioAverage::conceptNodes()
     QFETCH(QString, file);
     QFETCH(QStringList, terms);
     Window w(tab.toLatin1().constData());
-    w.controller.writePage(u"old"_s);
+    w.controller.context().applyToMainPane({DomEdit::setBody(u"old"_s)});
     w.click(key);
     QCOMPARE(w.view.front, PaneId::Second);
     QVERIFY2(w.view.second.loadedFile.endsWith(file), qPrintable(w.view.second.loadedFile));

@@ -39,8 +39,8 @@ struct Window
         files.addFile(u"help.htm"_s, "<html><body></body></html>");
         controller.start();
         controller.selectTab(1); // T2 时间转换
-        controller.reloadStoredPassword();
-        controller.confirmLogin(u"463"_s);
+        controller.accounts().reloadStoredPassword();
+        controller.accounts().confirmLogin(u"463"_s);
     }
     QString click(const QString &key)
     {

@@ -29,8 +29,8 @@ struct Window
         files.addFile(u"help.htm"_s, "<html><body></body></html>");
         controller.start();
         controller.selectTab(9); // "数学游戏"
-        controller.reloadStoredPassword();
-        controller.confirmLogin(u"463"_s);
+        controller.accounts().reloadStoredPassword();
+        controller.accounts().confirmLogin(u"463"_s);
     }
     RecordingView view;
     MemoryProgramFiles files;
@@ -158,8 +158,8 @@ void TestTwentyFour::pageAndReveal()
     QCOMPARE(w.view.main.edits.size(), edits);
 
     // A student is refused, the page stays as it is.
-    w.controller.confirmLogin(u"wrong"_s);
-    w.controller.state.Password = u"x"_s;
+    w.controller.accounts().confirmLogin(u"wrong"_s);
+    w.controller.accounts().Password = u"x"_s;
     w.controller.nodeClicked(u"q61"_s);
     w.view.messages.clear();
     w.controller.pageEvent(u"click"_s, u"finish"_s, page);
@@ -202,7 +202,7 @@ void TestTwentyFour::memoryCountdown()
                                         shown + u"><br><br><a name=img8>"_s));
     QVERIFY(w.view.timer(TimerId::MemoryGame).isEnabled());
     for (int left = seconds - 1; left >= 0; --left) {
-        w.controller.tickMemoryGame();
+        w.controller.tick(TimerId::MemoryGame);
         QVERIFY(w.view.main.edits.contains(DomEdit::setValue(u"miao"_s, QString::number(left))));
         QCOMPARE(w.view.timer(TimerId::MemoryGame).isEnabled(), left > 0);
     }
@@ -211,7 +211,7 @@ void TestTwentyFour::memoryCountdown()
 
     // A new page starts again from the full time.
     w.controller.nodeClicked(u"q62"_s);
-    w.controller.tickMemoryGame();
+    w.controller.tick(TimerId::MemoryGame);
     QCOMPARE(w.view.main.edits.last(), DomEdit::setValue(u"miao"_s, QString::number(seconds - 1)));
 }
 
@@ -219,23 +219,23 @@ void TestTwentyFour::memoryCountdownStopsWithItsPage()
 {
     Window w;
     w.controller.nodeClicked(u"q62"_s);
-    w.controller.tickMemoryGame();
+    w.controller.tick(TimerId::MemoryGame);
     w.controller.toolbarClicked(u"w9"_s); // the medal page replaces it
     QVERIFY(w.view.timer(TimerId::MemoryGame).isEnabled());
     const qsizetype edits = w.view.main.edits.size();
-    w.controller.tickMemoryGame();
+    w.controller.tick(TimerId::MemoryGame);
     QVERIFY(!w.view.timer(TimerId::MemoryGame).isEnabled());
     QCOMPARE(w.view.main.edits.size(), edits);
 
     // Leaving after two seconds: the game opened again starts at 5.
     w.controller.nodeClicked(u"q62"_s);
-    w.controller.tickMemoryGame();
-    w.controller.tickMemoryGame();
+    w.controller.tick(TimerId::MemoryGame);
+    w.controller.tick(TimerId::MemoryGame);
     w.controller.nodeClicked(u"q61"_s);
     QVERIFY(!w.view.timer(TimerId::MemoryGame).isEnabled());
     w.controller.nodeClicked(u"q62"_s);
     QVERIFY(w.view.main.body.contains(u"value=5>"_s));
-    w.controller.tickMemoryGame();
+    w.controller.tick(TimerId::MemoryGame);
     QCOMPARE(w.view.main.edits.last(), DomEdit::setValue(u"miao"_s, u"4"_s));
 }
 

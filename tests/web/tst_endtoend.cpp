@@ -282,7 +282,7 @@ void TestEndToEnd::levelGameByMouse()
 
     // The hardest difficulty: five seconds a question.
     clickElement(m_pane, u"document.getElementsByName('n3')[0]"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(controller.levelGame().milliseconds, 5000, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(controller.families().games->levelGame.milliseconds, 5000, 5000);
     QTRY_VERIFY_WITH_TIMEOUT(evaluate(m_pane, u"document.getElementsByName('n3')[0].checked && "
                                               u"!document.getElementsByName('n1')[0].checked"_s)
                                  .toBool(),
@@ -297,7 +297,7 @@ void TestEndToEnd::levelGameByMouse()
 
     // The question clock's tick, without waiting the five seconds.
     applied.clear();
-    controller.tickLevelQuestion();
+    controller.tick(TimerId::LevelQuestion);
     QVERIFY(applied.wait(5000));
     QVERIFY(bodyOf(m_pane).contains(u"第1题："_s));
 
@@ -309,13 +309,13 @@ void TestEndToEnd::levelGameByMouse()
     QCOMPARE(
         evaluate(m_pane, u"document.querySelectorAll('img[src=\"jindu.gif\"]').length"_s).toInt(),
         1);
-    QCOMPARE(controller.levelGame().score, 10);
+    QCOMPARE(controller.families().games->levelGame.score, 10);
 
     // Leaving for another node ends the game.
     applied.clear();
     controller.nodeClicked(u"q17"_s);
     QVERIFY(applied.wait(5000));
-    controller.tickLevelQuestion();
+    controller.tick(TimerId::LevelQuestion);
     QVERIFY(!m_app->window.timer(TimerId::LevelQuestion).isEnabled());
 }
 

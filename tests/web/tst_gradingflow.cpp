@@ -39,8 +39,8 @@ bool openAsAdvanced(TestWindow &app, int tab, const QString &key)
     if (!startAndWait(app))
         return false;
     MainWindowController &controller = app.window.controller();
-    controller.reloadStoredPassword();
-    controller.confirmLogin(u"463"_s);
+    controller.accounts().reloadStoredPassword();
+    controller.accounts().confirmLogin(u"463"_s);
     QSignalSpy applied(app.window.WebBrowser1->bridge(), &PaneBridge::applied);
     app.window.TabStrip1->setCurrentIndex(tab);
     if (!applied.wait(20000))
@@ -82,7 +82,7 @@ void TestGradingFlow::studentCannotGrade()
         login->Command2->click();
     });
     app.window.openLoginDialog();
-    QVERIFY(!app.window.controller().isAdvancedUser());
+    QVERIFY(!app.window.controller().accounts().isAdvancedUser());
 
     QSignalSpy applied(app.window.WebBrowser1->bridge(), &PaneBridge::applied);
     app.window.controller().nodeClicked(u"q17"_s);
@@ -113,7 +113,7 @@ void TestGradingFlow::advancedUserGradesAndEarnsAMedal()
         login->Command2->click();
     });
     app.window.openLoginDialog();
-    QVERIFY(app.window.controller().isAdvancedUser());
+    QVERIFY(app.window.controller().accounts().isAdvancedUser());
 
     WebPane *pane = app.window.WebBrowser1;
     QSignalSpy applied(pane->bridge(), &PaneBridge::applied);
@@ -192,7 +192,7 @@ void TestGradingFlow::twentyFourAndGamePages()
     QVERIFY(openAsAdvanced(app, 9, u"q61"_s)); // "数学游戏"
     MainWindowController &controller = app.window.controller();
     WebPane *pane = app.window.WebBrowser1;
-    const QStringList solutions = controller.twentyFour().solutions;
+    const QStringList solutions = controller.families().games->twentyFour.solutions;
     QVERIFY(!solutions.isEmpty());
     QCOMPARE(evaluate(pane, u"document.querySelectorAll('img[src^=\"24/\"]').length"_s).toInt(), 4);
     // The card pictures are there.

@@ -59,9 +59,9 @@ private Q_SLOTS:
 void TestDialogs::loginDialogAsDesigned()
 {
     Fixture f;
-    f.controller.state.PassWordOld = u"stale"_s;
+    f.controller.accounts().PassWordOld = u"stale"_s;
     Form2 dialog(f.controller);
-    QCOMPARE(f.controller.state.PassWordOld, u"463"_s); // read anew when it opens
+    QCOMPARE(f.controller.accounts().PassWordOld, u"463"_s); // read anew when it opens
     QCOMPARE(dialog.windowTitle(), u"添加新用户名："_s);
     QCOMPARE(dialog.List1->count(), 2);
     QCOMPARE(dialog.List1->item(0)->text(), u"高级帐户（可以查看答案,初始密码是463）"_s);
@@ -98,7 +98,7 @@ void TestDialogs::loginChoices()
     QFETCH(bool, advancedAfter);
     QFETCH(int, messages);
     Fixture f;
-    f.controller.state.Password = advancedBefore ? u"463"_s : QString();
+    f.controller.accounts().Password = advancedBefore ? u"463"_s : QString();
 
     Form2 dialog(f.controller);
     QTest::keyClicks(dialog.Text2, typed);
@@ -111,7 +111,7 @@ void TestDialogs::loginChoices()
     }
     dialog.Command2->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted)); // it closes either way
-    QCOMPARE(f.controller.isAdvancedUser(), advancedAfter);
+    QCOMPARE(f.controller.accounts().isAdvancedUser(), advancedAfter);
     QCOMPARE(f.view.messages.size(), messages);
     if (messages)
         QCOMPARE(
@@ -122,8 +122,8 @@ void TestDialogs::loginChoices()
 void TestDialogs::changePasswordDialog()
 {
     Fixture f;
-    f.controller.reloadStoredPassword();
-    f.controller.confirmLogin(u"463"_s);
+    f.controller.accounts().reloadStoredPassword();
+    f.controller.accounts().confirmLogin(u"463"_s);
 
     FrmPassword dialog(f.controller);
     QCOMPARE(dialog.windowTitle(), u"更新密码"_s);
@@ -143,10 +143,10 @@ void TestDialogs::changePasswordDialog()
     QVERIFY(!dialog.isVisible());
     QCOMPARE(f.view.messages.size(), 1);
     QVERIFY(f.files.bytes(u"vrnlogin.ini"_s).startsWith("-"));
-    QVERIFY(f.controller.isAdvancedUser()); // until the next login
+    QVERIFY(f.controller.accounts().isAdvancedUser()); // until the next login
 
-    f.controller.reloadStoredPassword();
-    QCOMPARE(f.controller.state.PassWordOld, u"数学2024"_s);
+    f.controller.accounts().reloadStoredPassword();
+    QCOMPARE(f.controller.accounts().PassWordOld, u"数学2024"_s);
 }
 
 void TestDialogs::optionsAlwaysOpenWithTheDefaults()

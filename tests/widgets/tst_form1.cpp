@@ -203,8 +203,8 @@ void TestForm1::layoutSurvivesATinyWindow()
 void TestForm1::passwordButtonNeedsTheAdvancedUser()
 {
     MainWindowController &controller = m_app->window.controller();
-    controller.state.Password = u"x"_s;
-    controller.state.PassWordOld = u"463"_s;
+    controller.accounts().Password = u"x"_s;
+    controller.accounts().PassWordOld = u"463"_s;
     QString shown;
     whenDialogOpens<QMessageBox>([&shown](QMessageBox *box) {
         shown = box->windowTitle() + u'|' + box->text();

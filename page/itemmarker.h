@@ -1,0 +1,54 @@
+#pragma once
+// The one marker of pages graded item by item. Item i of a page is answered
+// in one of three ways, found from the boxes the page has:
+//   "answer" i                     one box (in the inequality form the child
+//                                  types into "Qanswer" i, the key stays in
+//                                  "answer" i); marked after "answer" i
+//   "answerleft" i, "answerright" i  two boxes (hours and minutes, 元 and 角);
+//                                  marked after "answerright" i
+//   "answerup" i, "answerdown" i   numerator and denominator; marked inside
+//                                  the cell "fenshupl" i
+// An item is right when every box holds its key. The marks are "(√)" and
+// "(×，正确答案：" key ")"; the score is round(100 × right ÷ items), and the
+// result line goes after the submit button "finish".
+#include "page/page.h"
+
+#include <QList>
+#include <QString>
+
+namespace quorvel {
+
+class PageDocument;
+
+struct MarkingRules
+{
+    int items = 0;           // the page's own item count
+    bool inequality = false; // the child types into "Qanswer" i
+    QString pairAnswer = QStringLiteral("%1%2");
+    int seconds = 0; // written into the result line
+};
+
+struct MarkedItem
+{
+    int number = 0;
+    QString expected; // as the mark writes it
+    QString typed;
+    bool right = false;
+};
+
+struct MarkedPage
+{
+    int score = 0;
+    QList<MarkedItem> items; // the items the page has, in order
+    bool perfect() const { return score == 100; }
+};
+
+MarkedPage markItems(PageDocument &page, const MarkingRules &rules);
+
+// The result line for a score; the 100-point line shows the medal.
+QString resultLine(int score, int seconds);
+
+// 100 ÷ n rounded to the nearest whole number.
+int pointsPerItem(int itemCount);
+
+} // namespace quorvel
