@@ -31,8 +31,9 @@ QString nbsp(int count)
     return count > 0 ? u"&nbsp;"_s.repeated(count) : QString();
 }
 
-// The range test of the multiplication and division drills.
-bool passesRangeTest(QChar family, int range, int a, int b)
+} // namespace
+
+bool FourOperationDrill::passesRangeTest(QChar family, int range, int a, int b)
 {
     const int p = a * b;
     const int lengths = digitCount(a) * digitCount(b);
@@ -76,6 +77,8 @@ bool passesRangeTest(QChar family, int range, int a, int b)
     }
     return false;
 }
+
+namespace {
 
 // The first draw of a sum (addition) or minuend (subtraction) per range.
 struct FirstDraw

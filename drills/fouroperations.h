@@ -36,6 +36,10 @@ public:
 
     // Whether this family has a page for this range.
     static bool servesRange(QChar family, int range);
+    // The rule of a multiplication or division range for the pair a × b (the
+    // quotient a and the divisor b of a division item): its lengths in digits
+    // and its smallest product. The product is never above the range.
+    static bool passesRangeTest(QChar family, int range, int a, int b);
 
     // The page for the request; empty when the family has no page for the range.
     Page page(const DrillRequest &request);

@@ -2,10 +2,10 @@
 // answer worked out again from the measures on the page, the single-precision
 // answers with at most seven digits, Chinese-numeral answers past a thousand,
 // the unit conversions of ten items, and the pages in the main window.
-#include "answeredpage.h"
 #include "app/core/maincontroller.h"
 #include "app/core/recordingview.h"
 #include "content/programfiles.h"
+#include "controllerfixture.h"
 #include "page/pagedocument.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
@@ -128,21 +128,9 @@ qint64 hundredthsOf(const QString &text)
     return m.captured(1).toLongLong() * 100 + m.captured(2).leftJustified(2, u'0').toLongLong();
 }
 
-struct Window
+struct Window : ControllerFixture<>
 {
-    Window()
-    {
-        files.addFile(u"help.htm"_s, "<html><body></body></html>");
-        controller.start();
-        controller.selectTab(10); // "应用题"
-        controller.accounts().reloadStoredPassword();
-        controller.accounts().confirmLogin(u"463"_s);
-    }
-    RecordingView view;
-    MemoryProgramFiles files;
-    MemorySettingsStore settings;
-    SeededRandom random{5};
-    MainWindowController controller{view, files, settings, random};
+    Window() : ControllerFixture(5) { onTab(u"T11"); }
 };
 
 } // namespace
@@ -692,7 +680,7 @@ void TestAreaVolume::pagesInTheWindow()
     QCOMPARE(parsed.items.size(), items);
     QCOMPARE(w.controller.state.pageItemCount, items);
 
-    PageDocument page = answeredPage(w.view.main.body);
+    PageDocument page = w.answered();
     w.controller.gradePage(page);
     QCOMPARE(page.edits().size(), items + 1);
     for (int i = 0; i < items; ++i)

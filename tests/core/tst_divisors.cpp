@@ -6,6 +6,7 @@
 #include "app/core/recordingview.h"
 #include "content/programfiles.h"
 #include "content/storedtexts.h"
+#include "controllerfixture.h"
 #include "page/pagedocument.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
@@ -41,52 +42,24 @@ QString shippedExamples()
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-struct Window
+struct Window : ControllerFixture<ScriptedRandom>
 {
     explicit Window(quint64 seed = 1, const QByteArray &examples = shippedExamples().toUtf8())
-        : random(seed)
+        : ControllerFixture(WithFiles{{{u"zimu/fenjiezhiyinshu.txt"_s, examples}}}, seed)
     {
-        files.addFile(u"help.htm"_s, "<html><body></body></html>");
-        files.addFile(u"zimu/fenjiezhiyinshu.txt"_s, examples);
-        controller.start();
-        selectDivisorTab();
-        controller.accounts().reloadStoredPassword();
-        controller.accounts().confirmLogin(u"463"_s);
+        onTab(u"T9");
     }
-    void selectDivisorTab()
-    {
-        for (int i = 0; i < catalogue::tabs().size(); ++i)
-            if (catalogue::tabs()[i].key == "T9"_L1)
-                controller.selectTab(i);
-    }
-    QString click(const QString &key)
-    {
-        controller.nodeClicked(key);
-        return view.main.body;
-    }
-    // Submits the page with every box typed as its tag; returns what was
+    void selectDivisorTab() { onTab(u"T9"); }
+    // Submits the page with every box typed as its key; returns what was
     // inserted after "finish".
-    QStringList submit()
+    QStringList submitAll()
     {
-        static const QRegularExpression box(u"name=(answer\\d+) type=text size=7 tag=([^ >]*)>"_s);
-        QList<PageElement> elements{{u"finish"_s, {}, u"button"_s, {}, {}}};
-        for (const QRegularExpressionMatch &m : box.globalMatch(view.main.body))
-            elements.append({m.captured(1), {}, u"text"_s, m.captured(2), m.captured(2)});
-        PageDocument page(elements);
-        view.main.edits.clear();
-        controller.pageEvent(u"click"_s, u"finish"_s, page);
         QStringList inserted;
-        for (const DomEdit &e : std::as_const(view.main.edits))
+        for (const DomEdit &e : submit())
             if (e.kind == DomEdit::Kind::InsertHtmlAfter && e.target == "finish"_L1)
                 inserted.append(e.text);
         return inserted;
     }
-
-    RecordingView view;
-    MemoryProgramFiles files;
-    MemorySettingsStore settings;
-    ScriptedRandom random;
-    MainWindowController controller{view, files, settings, random};
 };
 
 // The items of a page that is exactly intro, items 1, 2, … and the submit
@@ -315,7 +288,7 @@ void TestDivisors::factorisationRunsOut()
     }
     QCOMPARE(asked.size(), products);
     // Every item written is marked.
-    QCOMPARE(w.submit().size(), 1);
+    QCOMPARE(w.submitAll().size(), 1);
     QCOMPARE(std::count_if(w.view.main.edits.cbegin(), w.view.main.edits.cend(),
                            [](const DomEdit &e) { return e.text == u"(√)"_s; }),
              products);
@@ -443,9 +416,9 @@ void TestDivisors::exampleFileRules()
     QCOMPARE(w.click(u"q888870502"_s), u"<h1>甲</h1><h2>一&nbsp;二<br>三</h2>"_s + revealButton);
     for (int i = 0; i < 37; ++i)
         w.controller.tickPageSeconds();
-    QCOMPARE(w.submit(), QStringList{u"<h2>x&nbsp;y<br>四<br></h2><br>思考用时37秒！"_s});
+    QCOMPARE(w.submitAll(), QStringList{u"<h2>x&nbsp;y<br>四<br></h2><br>思考用时37秒！"_s});
     QCOMPARE(w.click(u"q888870504"_s), u"<h1>乙</h1><h2>问题</h2>"_s + revealButton);
-    QCOMPARE(w.submit(), QStringList{u"<h2>答<br></h2><br>思考用时0秒！"_s});
+    QCOMPARE(w.submitAll(), QStringList{u"<h2>答<br></h2><br>思考用时0秒！"_s});
 
     // Suffixes end at two digits: of 100 examples, 98 get a node.
     QString hundred;
@@ -499,14 +472,14 @@ void TestDivisors::revealedAnswers()
     }
     for (int i = 0; i < 42; ++i)
         w.controller.tickPageSeconds();
-    const QStringList inserted = w.submit();
+    const QStringList inserted = w.submitAll();
     QCOMPARE(inserted.size(), 1);
     QVERIFY(inserted[0].startsWith(u"<h2>"_s) && !inserted[0].contains(u'\n'));
     QVERIFY(inserted[0].endsWith(u"</h2><br>思考用时42秒！"_s));
     for (const QString &fact : shown)
         QVERIFY2(inserted[0].contains(fact), qPrintable(inserted[0]));
     QVERIFY(!w.controller.state.pageGradable);
-    QVERIFY(w.submit().isEmpty()); // shown once
+    QVERIFY(w.submitAll().isEmpty()); // shown once
 }
 
 void TestDivisors::productsInTheTextsAreRight()

@@ -1,10 +1,10 @@
 // Linear equation pages: the exact item texts, every equation solved again
 // from the text on the page, the ranges of the drawn numbers, and the page in
 // the main window with its grading.
-#include "answeredpage.h"
 #include "app/core/maincontroller.h"
 #include "app/core/recordingview.h"
 #include "content/programfiles.h"
+#include "controllerfixture.h"
 #include "page/pagedocument.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
@@ -98,21 +98,9 @@ std::optional<qint64> solve(const QString &equation)
     return b / a;
 }
 
-struct Window
+struct Window : ControllerFixture<>
 {
-    Window()
-    {
-        files.addFile(u"help.htm"_s, "<html><body></body></html>");
-        controller.start();
-        controller.selectTab(7); // "四则运算"
-        controller.accounts().reloadStoredPassword();
-        controller.accounts().confirmLogin(u"463"_s);
-    }
-    RecordingView view;
-    MemoryProgramFiles files;
-    MemorySettingsStore settings;
-    SeededRandom random{11};
-    MainWindowController controller{view, files, settings, random};
+    Window() : ControllerFixture(11) { onTab(u"T8"); }
 };
 
 } // namespace
@@ -318,7 +306,7 @@ void TestEquations::pagesInTheWindow()
     for (const Item &item : items)
         QCOMPARE(item.tag, QString::number(solve(item.equation).value_or(-1)));
 
-    PageDocument page = answeredPage(w.view.main.body);
+    PageDocument page = w.answered();
     w.controller.gradePage(page);
     QCOMPARE(page.edits().size(), perPage + 1);
     for (int i = 0; i < perPage; ++i)

@@ -3,6 +3,7 @@
 // item texts are exactly what the grader and the child see.
 #include "drills/fouroperations.h"
 #include "page/randomsource.h"
+#include "scriptedrandom.h"
 
 #include <QList>
 #include <QRegularExpression>
@@ -19,30 +20,6 @@ namespace {
 const QString submit = u"&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp; "
                        u"<input class=button name=finish type=button size=7 value=提交答案 "
                        u"tag=十><br><br>"_s;
-
-// Replays queued draws; when they run out it counts the overrun and goes on
-// with seeded draws, so a generator that wants more never loops on one value.
-class ScriptedRandom final : public RandomSource
-{
-public:
-    explicit ScriptedRandom(QList<float> draws) : m_draws(std::move(draws)) {}
-    float next() override
-    {
-        if (m_used < m_draws.size())
-            return m_draws[m_used++];
-        ++m_overrun;
-        return m_fallback.next();
-    }
-    qsizetype used() const { return m_used; }
-    int overrun() const { return m_overrun; }
-    qsizetype queued() const { return m_draws.size(); }
-
-private:
-    QList<float> m_draws;
-    qsizetype m_used = 0;
-    int m_overrun = 0;
-    SeededRandom m_fallback{1};
-};
 
 // Seeded draws, counted.
 class CountingRandom final : public RandomSource
@@ -112,54 +89,6 @@ QList<float> mulDivDraws(int range, int a, int b)
 int len(qint64 x)
 {
     return int(QString::number(x).size());
-}
-
-bool multiplicationRangeHolds(int n, qint64 a, qint64 b)
-{
-    const qint64 p = a * b;
-    const int l = len(a) * len(b);
-    const bool twoDigitsEach = len(a) >= 2 && len(b) >= 2;
-    switch (n) {
-    case 81:
-        return l == 1;
-    case 100:
-        return l == 2;
-    case 250:
-        return p >= 100 && l == 2;
-    case 251:
-        return p >= 100 && l == 4;
-    case 500:
-        return p >= 250 && l == 2;
-    case 501:
-        return p >= 250 && l == 4;
-    case 1000:
-        return p >= 500 && l >= 4;
-    case 5000:
-        return p >= 1000 && twoDigitsEach;
-    case 10000:
-        return p >= 5000 && twoDigitsEach;
-    }
-    return false;
-}
-
-bool divisionRangeHolds(int n, qint64 a, qint64 b)
-{
-    const qint64 p = a * b;
-    switch (n) {
-    case 81:
-        return len(a) * len(b) == 1;
-    case 100:
-        return p >= 50;
-    case 500:
-        return p >= 100;
-    case 1000:
-        return p >= 500;
-    case 5000:
-        return p >= 1000;
-    case 10000:
-        return p >= 5000;
-    }
-    return false;
 }
 
 // An exact decimal: mantissa × 10^-places.
@@ -312,6 +241,8 @@ private Q_SLOTS:
     void decimalPages_data();
     void decimalPages();
 
+    void rangeBoundaries_data();
+    void rangeBoundaries();
     void firstDrawRanges_data();
     void firstDrawRanges();
     void repeatIsRedrawnFromWholeRange();
@@ -393,14 +324,14 @@ void TestFourOperations::integerPages()
                     a = x;
                     b = y;
                     QVERIFY2(a >= 2 && b >= 2 && a * b <= range, context);
-                    QVERIFY2(multiplicationRangeHolds(range, a, b), context);
+                    QVERIFY2(FourOperationDrill::passesRangeTest(family, range, a, b), context);
                 } else {
                     // p ÷ b = a
                     QVERIFY2(answer * y == x, context);
                     a = answer;
                     b = y;
                     QVERIFY2(a >= 2 && b >= 2 && a * b <= range, context);
-                    QVERIFY2(divisionRangeHolds(range, a, b), context);
+                    QVERIFY2(FourOperationDrill::passesRangeTest(family, range, a, b), context);
                 }
                 if (addSub) {
                     QVERIFY2(a >= 2 && a <= range - 1, context);
@@ -498,7 +429,8 @@ void TestFourOperations::decimalPages()
                 QVERIFY2(productIs(x, y, answer), context);
                 a = x.whole();
                 b = y.whole();
-                QVERIFY2(a * b <= range && multiplicationRangeHolds(range, a, b), context);
+                QVERIFY2(a * b <= range && FourOperationDrill::passesRangeTest(u'×', range, a, b),
+                         context);
             } else {
                 // dividend ÷ divisor = quotient, exactly.
                 QVERIFY2(productIs(answer, y, x), context);
@@ -511,7 +443,8 @@ void TestFourOperations::decimalPages()
                 a = answer.whole();
                 b = y.whole();
                 QVERIFY2(a >= 2 && b >= 2, context);
-                QVERIFY2(a * b <= range && divisionRangeHolds(range, a, b), context);
+                QVERIFY2(a * b <= range && FourOperationDrill::passesRangeTest(u'÷', range, a, b),
+                         context);
             }
             if (family == u'+' || family == u'-') {
                 QVERIFY2(a >= 2 && a <= range - 1, context);
@@ -521,6 +454,56 @@ void TestFourOperations::decimalPages()
             pairs.insert({a, b});
         }
     }
+}
+
+void TestFourOperations::rangeBoundaries_data()
+{
+    QTest::addColumn<QChar>("family");
+    QTest::addColumn<int>("range");
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("b");
+    QTest::addColumn<bool>("passes");
+    const QChar times = u'×';
+    const QChar divide = u'÷';
+    // Multiplication: the lengths of the two factors and the least product.
+    QTest::newRow("×81 one digit each") << times << 81 << 9 << 9 << true;
+    QTest::newRow("×81 two digits") << times << 81 << 10 << 8 << false;
+    QTest::newRow("×100 two digits by one") << times << 100 << 10 << 9 << true;
+    QTest::newRow("×100 one digit each") << times << 100 << 9 << 9 << false;
+    QTest::newRow("×250 at 100") << times << 250 << 25 << 4 << true;
+    QTest::newRow("×250 below 100") << times << 250 << 11 << 9 << false;
+    QTest::newRow("×250 two digits each") << times << 250 << 10 << 10 << false;
+    QTest::newRow("×251 two digits each") << times << 251 << 10 << 10 << true;
+    QTest::newRow("×251 two digits by one") << times << 251 << 25 << 9 << false;
+    QTest::newRow("×500 at 250") << times << 500 << 50 << 5 << true;
+    QTest::newRow("×500 below 250") << times << 500 << 27 << 9 << false;
+    QTest::newRow("×501 at 250") << times << 501 << 25 << 10 << true;
+    QTest::newRow("×501 below 250") << times << 501 << 15 << 16 << false;
+    QTest::newRow("×1000 at 500") << times << 1000 << 25 << 20 << true;
+    QTest::newRow("×1000 below 500") << times << 1000 << 24 << 20 << false;
+    QTest::newRow("×1000 three digits by one") << times << 1000 << 100 << 9 << false;
+    QTest::newRow("×5000 at 1000") << times << 5000 << 50 << 20 << true;
+    QTest::newRow("×5000 one digit") << times << 5000 << 500 << 3 << false;
+    QTest::newRow("×10000 at 5000") << times << 10000 << 100 << 50 << true;
+    QTest::newRow("×10000 below 5000") << times << 10000 << 99 << 50 << false;
+    // Division: quotient a, divisor b, the least dividend.
+    QTest::newRow("÷81 one digit each") << divide << 81 << 9 << 9 << true;
+    QTest::newRow("÷81 two digits") << divide << 81 << 10 << 2 << false;
+    QTest::newRow("÷100 at 50") << divide << 100 << 25 << 2 << true;
+    QTest::newRow("÷100 below 50") << divide << 100 << 7 << 7 << false;
+    QTest::newRow("÷500 at 100") << divide << 500 << 10 << 10 << true;
+    QTest::newRow("÷1000 below 500") << divide << 1000 << 22 << 22 << false;
+    QTest::newRow("÷10000 at 5000") << divide << 10000 << 100 << 50 << true;
+}
+
+void TestFourOperations::rangeBoundaries()
+{
+    QFETCH(QChar, family);
+    QFETCH(int, range);
+    QFETCH(int, a);
+    QFETCH(int, b);
+    QFETCH(bool, passes);
+    QCOMPARE(FourOperationDrill::passesRangeTest(family, range, a, b), passes);
 }
 
 void TestFourOperations::firstDrawRanges_data()

@@ -6,6 +6,7 @@
 #include "app/core/recordingview.h"
 #include "content/programfiles.h"
 #include "content/storedtexts.h"
+#include "controllerfixture.h"
 #include "page/pagedocument.h"
 #include "page/pageformat.h"
 #include "page/randomsource.h"
@@ -170,20 +171,9 @@ void queueDraws(ScriptedRandom &random, int tagNumber, const QList<int> &values)
     }
 }
 
-struct Window
+struct Window : ControllerFixture<BorrowedRandom>
 {
-    explicit Window(RandomSource &random) : controller(view, files, settings, random)
-    {
-        files.addFile(u"help.htm"_s, "<html><body></body></html>");
-        controller.start();
-        controller.selectTab(4); // "分数和比例"
-        controller.accounts().reloadStoredPassword();
-        controller.accounts().confirmLogin(u"463"_s);
-    }
-    RecordingView view;
-    MemoryProgramFiles files;
-    MemorySettingsStore settings;
-    MainWindowController controller;
+    explicit Window(RandomSource &source) : ControllerFixture(source) { onTab(u"T5"); }
 };
 
 // The snapshot of a fraction page: the two boxes of every item hold what

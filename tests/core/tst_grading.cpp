@@ -6,6 +6,7 @@
 #include "app/core/maincontroller.h"
 #include "app/core/recordingview.h"
 #include "content/programfiles.h"
+#include "controllerfixture.h"
 #include "page/itemmarker.h"
 #include "page/pagedocument.h"
 #include "page/randomsource.h"
@@ -59,34 +60,14 @@ int tabIndex(const QString &key)
     return -1;
 }
 
-// The snapshot the page script sends for a generated page: every input box
-// with its name, type and tag. Visible boxes hold their right answer, except
-// those of the items listed in wrongItems.
+// The page as the child answered it, the items listed in wrongItems typed
+// wrong.
 PageDocument answered(const QString &body, const QList<int> &wrongItems = {})
 {
-    static const QRegularExpression input(u"<input([^>]*)>"_s);
-    static const QRegularExpression attribute(u"(\\w+)=([^\\s>]+)"_s);
-    static const QRegularExpression itemNumber(u"(\\d+)$"_s);
-    QList<PageElement> elements;
-    for (const auto &m : input.globalMatch(body)) {
-        PageElement e;
-        for (const auto &a : attribute.globalMatch(m.captured(1))) {
-            if (a.captured(1) == "name"_L1)
-                e.name = a.captured(2);
-            else if (a.captured(1) == "type"_L1)
-                e.type = a.captured(2);
-            else if (a.captured(1) == "tag"_L1)
-                e.tag = a.captured(2);
-            else if (a.captured(1) == "value"_L1)
-                e.value = a.captured(2);
-        }
-        if (e.type == "text"_L1) {
-            const int item = itemNumber.match(e.name).captured(1).toInt();
-            e.value = wrongItems.contains(item) ? u"?"_s : e.tag;
-        }
-        elements.append(e);
-    }
-    return PageDocument(elements);
+    QHash<QString, QString> typed;
+    for (int item : wrongItems)
+        typed.insert(u"answer"_s + QString::number(item), u"?"_s);
+    return answeredPage(PageText(body), typed);
 }
 
 // Items typed by hand: answer1 ... answerN with the given values and tags.

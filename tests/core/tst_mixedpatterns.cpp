@@ -1,11 +1,11 @@
 // The tabs "四则运算" (chains and bracketed expressions) and "规律运算"
 // (number rows and picture comparisons): every answer is worked out here
 // again from the page text, the bracketed ones with exact fractions.
-#include "answeredpage.h"
 #include "app/core/catalogue.h"
 #include "app/core/maincontroller.h"
 #include "app/core/recordingview.h"
 #include "content/programfiles.h"
+#include "controllerfixture.h"
 #include "page/pagedocument.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
@@ -30,39 +30,14 @@ const QString submitLine = u"&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nb
                            u"tag=十><br><br>"_s;
 const QString decimalIntro = u"请保留2位小数，第3位四舍五入到2位。<br><br>"_s;
 
-struct Window
+struct Window : ControllerFixture<ScriptedRandom>
 {
-    explicit Window(const char *tab, quint64 seed = 1, int itemsPerPage = 10) : random(seed)
+    explicit Window(const char *tab, quint64 seed = 1, int itemsPerPage = 10)
+        : ControllerFixture(seed)
     {
-        files.addFile(u"help.htm"_s, "<html><body></body></html>");
-        controller.start();
-        for (int i = 0; i < catalogue::tabs().size(); ++i)
-            if (catalogue::tabs()[i].key == QLatin1StringView(tab))
-                controller.selectTab(i);
-        controller.accounts().reloadStoredPassword();
-        controller.accounts().confirmLogin(u"463"_s);
+        onTab(QString::fromLatin1(tab));
         controller.applyOptions(itemsPerPage, 5, 1);
     }
-    QString click(const QString &key)
-    {
-        controller.nodeClicked(key);
-        return view.main.body;
-    }
-    // Submits the page with the boxes typed as given (by default each as its
-    // tag); returns the edits the grading made.
-    DomEdits submit(const QHash<QString, QString> &typed = {})
-    {
-        PageDocument page = answeredPage(view.main.body, typed);
-        view.main.edits.clear();
-        controller.pageEvent(u"click"_s, u"finish"_s, page);
-        return view.main.edits;
-    }
-
-    RecordingView view;
-    MemoryProgramFiles files;
-    MemorySettingsStore settings;
-    ScriptedRandom random;
-    MainWindowController controller{view, files, settings, random};
 };
 
 struct Item

@@ -3,11 +3,11 @@
 // page of ten items, the two-box grading of 元 and 角; the interest pages'
 // values recomputed in exact hundredths of a 元, the rate table file and its
 // node, and the interest pages graded by the general item grading.
-#include "answeredpage.h"
 #include "app/core/catalogue.h"
 #include "app/core/maincontroller.h"
 #include "app/core/recordingview.h"
 #include "content/programfiles.h"
+#include "controllerfixture.h"
 #include "page/pagedocument.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
@@ -83,47 +83,22 @@ QString hundredthsText(qint64 hundredths)
     return fraction.isEmpty() ? text : text + u'.' + fraction;
 }
 
-struct Window
+struct Window : ControllerFixture<ScriptedRandom>
 {
-    explicit Window(quint64 seed = 1) : random(seed)
-    {
-        files.addFile(u"help.htm"_s, "<html><body></body></html>");
-        controller.start();
-        controller.accounts().reloadStoredPassword();
-        controller.accounts().confirmLogin(u"463"_s);
-    }
-    void selectTab(const char *key)
-    {
-        for (int i = 0; i < catalogue::tabs().size(); ++i)
-            if (catalogue::tabs()[i].key == QLatin1StringView(key))
-                controller.selectTab(i);
-    }
-    QString click(const QString &key)
-    {
-        controller.nodeClicked(key);
-        return view.main.body;
-    }
-    // Submits the page with every box typed as its tag, except the boxes
+    explicit Window(quint64 seed = 1) : ControllerFixture(seed) {}
+    void selectTab(const char *key) { onTab(QString::fromLatin1(key)); }
+    // Submits the page with every box typed as its key, except the boxes
     // named in `typed`, which get the given text. Returns the inserted edits
     // as "target: text".
-    QStringList submit(const QHash<QString, QString> &typed = {})
+    QStringList submitTyped(const QHash<QString, QString> &typed = {})
     {
-        PageDocument page = answeredPage(view.main.body, typed);
-        view.main.edits.clear();
-        controller.pageEvent(u"click"_s, u"finish"_s, page);
         QStringList inserted;
-        for (const DomEdit &e : std::as_const(view.main.edits))
+        for (const DomEdit &e : submit(typed))
             if (e.kind == DomEdit::Kind::InsertHtmlAfter ||
                 e.kind == DomEdit::Kind::InsertTextAfter)
                 inserted.append(e.target + u": "_s + e.text);
         return inserted;
     }
-
-    RecordingView view;
-    MemoryProgramFiles files;
-    MemorySettingsStore settings;
-    ScriptedRandom random;
-    MainWindowController controller{view, files, settings, random};
 };
 
 } // namespace
@@ -357,7 +332,7 @@ void TestMoneyInterest::moneyGrading()
     QHash<QString, QString> answers;
     if (!box.isEmpty())
         answers.insert(box, typed);
-    const QStringList inserted = w.submit(answers);
+    const QStringList inserted = w.submitTyped(answers);
 
     // One mark per item: after the 角 box of a two-box item, after the box
     // of a one-box item; never after a 元 box.
@@ -383,7 +358,7 @@ void TestMoneyInterest::moneyGrading()
     QCOMPARE(w.controller.medalCount(), medals + (score == 100 ? 1 : 0));
     QVERIFY(!w.controller.state.pageGradable);
     // A second submit changes nothing.
-    QVERIFY(w.submit().isEmpty());
+    QVERIFY(w.submitTyped().isEmpty());
 }
 
 void TestMoneyInterest::changePageGradesItsTenItems()
@@ -396,7 +371,7 @@ void TestMoneyInterest::changePageGradesItsTenItems()
         QVERIFY(body.contains(u"第10题：100元 - "_s));
         QVERIFY(!body.contains(u"第11题"_s));
         QCOMPARE(w.controller.state.pageItemCount, 10);
-        const QStringList inserted = w.submit({{u"answerleft9"_s, u"0"_s}});
+        const QStringList inserted = w.submitTyped({{u"answerleft9"_s, u"0"_s}});
         QCOMPARE(inserted.last(), u"finish: "_s + resultLine(90, 0));
     }
 }
@@ -543,7 +518,7 @@ void TestMoneyInterest::interestGradedAsTyped()
     w.selectTab("T9");
     w.click(u"q7537502"_s);
     const int medals = w.controller.medalCount();
-    const QStringList inserted = w.submit({{u"answer3"_s, typed}});
+    const QStringList inserted = w.submitTyped({{u"answer3"_s, typed}});
     QCOMPARE(inserted.size(), 11);
     QCOMPARE(inserted[2], score == 100 ? u"answer3: (√)"_s : u"answer3: (×，正确答案：56.25)"_s);
     QCOMPARE(inserted.last(), u"finish: "_s + resultLine(score, 0));

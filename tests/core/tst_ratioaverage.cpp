@@ -6,6 +6,7 @@
 #include "app/core/maincontroller.h"
 #include "app/core/recordingview.h"
 #include "content/programfiles.h"
+#include "controllerfixture.h"
 #include "page/pagedocument.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
@@ -36,51 +37,25 @@ QString box(int item, const QString &tag)
     return u" <input class=text name=answer%1 type=text size=7 tag=%2>"_s.arg(item).arg(tag);
 }
 
-struct Window
+struct Window : ControllerFixture<ScriptedRandom>
 {
-    Window(const char *tab, quint64 seed = 1, int itemCount = 10) : random(seed)
+    Window(const char *tab, quint64 seed = 1, int itemCount = 10) : ControllerFixture(seed)
     {
-        files.addFile(u"help.htm"_s, "<html><body></body></html>");
-        controller.start();
-        for (int i = 0; i < catalogue::tabs().size(); ++i)
-            if (catalogue::tabs()[i].key == QLatin1StringView(tab))
-                controller.selectTab(i);
-        controller.accounts().reloadStoredPassword();
-        controller.accounts().confirmLogin(u"463"_s);
+        onTab(QString::fromLatin1(tab));
         controller.state.defaultTiCount = itemCount;
     }
-    QString click(const QString &key)
-    {
-        controller.nodeClicked(key);
-        return view.main.body;
-    }
-    // Submits the page with every box typed as its tag, except the boxes
+    // Submits the page with every box typed as its key, except the boxes
     // named in wrong; returns the result line.
-    QString submit(const QSet<QString> &wrong = {})
+    QString submitWrong(const QSet<QString> &wrong = {})
     {
-        static const QRegularExpression boxes(
-            u"name=(answer\\d+) type=text size=7 tag=([^ >]*)>"_s);
-        QList<PageElement> elements{{u"finish"_s, {}, u"button"_s, {}, {}}};
-        for (const QRegularExpressionMatch &m : boxes.globalMatch(view.main.body))
-            elements.append({m.captured(1),
-                             {},
-                             u"text"_s,
-                             wrong.contains(m.captured(1)) ? u"x"_s : m.captured(2),
-                             m.captured(2)});
-        PageDocument page(elements);
-        view.main.edits.clear();
-        controller.pageEvent(u"click"_s, u"finish"_s, page);
-        for (const DomEdit &e : std::as_const(view.main.edits))
+        QHash<QString, QString> typed;
+        for (const QString &name : wrong)
+            typed.insert(name, u"x"_s);
+        for (const DomEdit &e : submit(typed))
             if (e.kind == DomEdit::Kind::InsertHtmlAfter && e.target == "finish"_L1)
                 return e.text;
         return {};
     }
-
-    RecordingView view;
-    MemoryProgramFiles files;
-    MemorySettingsStore settings;
-    ScriptedRandom random;
-    MainWindowController controller{view, files, settings, random};
 };
 
 // The items of a page that is exactly intro, items 1, 2, … and the submit
@@ -318,7 +293,7 @@ void TestRatioAverage::easyFractionsRunOut()
         QCOMPARE(items.size(), 36);
         QCOMPARE(shown.size(), 36);
         QCOMPARE(w.controller.state.pageItemCount, 36);
-        QVERIFY(w.submit().contains(u"你的得分是100分"_s));
+        QVERIFY(w.submitWrong().contains(u"你的得分是100分"_s));
     }
 }
 
@@ -606,13 +581,13 @@ void TestRatioAverage::grading()
     QFETCH(int, items);
     Window perfect(tab.toLatin1().constData(), 3, 20);
     perfect.click(key);
-    QVERIFY(perfect.submit().contains(u"非常不错！你的得分是100分"_s));
+    QVERIFY(perfect.submitWrong().contains(u"非常不错！你的得分是100分"_s));
     QCOMPARE(perfect.controller.medalCount(), 1);
 
     Window oneWrong(tab.toLatin1().constData(), 3, 20);
     oneWrong.click(key);
     const QString expected = u"你的得分是%1分"_s.arg(qRound(100.0 * (items - 1) / items));
-    QVERIFY(oneWrong.submit({u"answer2"_s}).contains(expected));
+    QVERIFY(oneWrong.submitWrong({u"answer2"_s}).contains(expected));
     QCOMPARE(oneWrong.controller.medalCount(), 0);
 }
 

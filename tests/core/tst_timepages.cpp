@@ -2,11 +2,11 @@
 // the item, the draws' ranges, the worked examples, the two-box grading of
 // the minutes-to-hours and duration pages, the puzzles and their reveal, and
 // the interval page that runs before every "$" page.
-#include "answeredpage.h"
 #include "app/core/maincontroller.h"
 #include "app/core/recordingview.h"
 #include "content/programfiles.h"
 #include "content/storedtexts.h"
+#include "controllerfixture.h"
 #include "page/pagedocument.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
@@ -32,37 +32,9 @@ const QString twoBoxes =
     u" <input class=text name=answerleft(\\d+) type=text size=7 tag=([^ >]*)>小时"
     u" <input class=text name=answerright(\\d+) type=text size=7 tag=([^ >]*)>分<br><br>"_s;
 
-struct Window
+struct Window : ControllerFixture<ScriptedRandom>
 {
-    explicit Window(quint64 seed = 1) : random(seed)
-    {
-        files.addFile(u"help.htm"_s, "<html><body></body></html>");
-        controller.start();
-        controller.selectTab(1); // T2 时间转换
-        controller.accounts().reloadStoredPassword();
-        controller.accounts().confirmLogin(u"463"_s);
-    }
-    QString click(const QString &key)
-    {
-        controller.nodeClicked(key);
-        return view.main.body;
-    }
-    // Submits the page with every box typed as its tag, except the boxes
-    // named in `typed`, which get the text given there. Returns the edits.
-    DomEdits submit(const QHash<QString, QString> &typed = {})
-    {
-        PageDocument page = answeredPage(view.main.body, typed);
-        view.main.edits.clear();
-        controller.pageEvent(u"click"_s, u"finish"_s, page);
-        return view.main.edits;
-    }
-    bool pageTimerOn() { return view.timer(TimerId::PageSeconds).isEnabled(); }
-
-    RecordingView view;
-    MemoryProgramFiles files;
-    MemorySettingsStore settings;
-    ScriptedRandom random;
-    MainWindowController controller{view, files, settings, random};
+    explicit Window(quint64 seed = 1) : ControllerFixture(seed) { onTab(u"T2"); }
 };
 
 // The items of a page that is exactly intro, items 1, 2, … and the submit

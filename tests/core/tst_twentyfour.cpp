@@ -4,6 +4,7 @@
 #include "app/core/maincontroller.h"
 #include "app/core/recordingview.h"
 #include "content/programfiles.h"
+#include "controllerfixture.h"
 #include "games/memorygame.h"
 #include "games/twentyfour.h"
 #include "page/pagedocument.h"
@@ -22,21 +23,9 @@ using namespace quorvel;
 
 namespace {
 
-struct Window
+struct Window : ControllerFixture<ScriptedRandom>
 {
-    Window()
-    {
-        files.addFile(u"help.htm"_s, "<html><body></body></html>");
-        controller.start();
-        controller.selectTab(9); // "数学游戏"
-        controller.accounts().reloadStoredPassword();
-        controller.accounts().confirmLogin(u"463"_s);
-    }
-    RecordingView view;
-    MemoryProgramFiles files;
-    MemorySettingsStore settings;
-    ScriptedRandom random;
-    MainWindowController controller{view, files, settings, random};
+    Window() { onTab(u"T10"); }
 };
 
 } // namespace
