@@ -1,6 +1,7 @@
 // Starts the program: finds the program folder, opens the settings store and
 // shows the main window.
 #include "app/core/maincontroller.h"
+#include "app/shell/applicationidentity.h"
 #include "app/shell/form1.h"
 #include "app/shell/singleinstance.h"
 #include "app/shell/webengineflags.h"
@@ -16,10 +17,7 @@ int main(int argc, char *argv[])
 {
     quorvel::prepareWebEngine();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(u"quorvel"_s);
-    QApplication::setOrganizationName(u"quorvel"_s);
-    QApplication::setApplicationDisplayName(u"QuorvelV37.0"_s);
-    QApplication::setDesktopFileName(u"quorvel"_s);
+    quorvel::nameApplication();
 
     // One copy a user: a second start brings the running window forward.
     quorvel::SingleInstance instance(quorvel::SingleInstance::nameForCurrentUser());

@@ -287,7 +287,9 @@ void TestAccounts::passwordChangeRefused_data()
     QTest::newRow("old wrong") << u"464"_s << u"999"_s << false << wrongOld << close;
     QTest::newRow("old with space") << u"463 "_s << u"999"_s << false << wrongOld << close;
     QTest::newRow("new has emoji") << u"463"_s << u"99\U0001F600"_s << false << QString() << -1;
-    QTest::newRow("folder read-only") << u"463"_s << u"999"_s << true << QString() << -1;
+    QTest::newRow("folder read-only")
+        << u"463"_s << u"999"_s << true
+        << u"密码文件无法写入，密码没有修改！请检查程序文件夹是否可以写入。"_s << close;
 }
 
 void TestAccounts::passwordChangeRefused()

@@ -101,7 +101,7 @@ public:
                const QString &value) override
     {
         writtenKeys.append(key);
-        return values.write(application, section, key, value);
+        return !failWrites && values.write(application, section, key, value);
     }
     QStringList keys(const QString &application, const QString &section) const override
     {
@@ -111,6 +111,7 @@ public:
 
     MemorySettingsStore values;
     QStringList writtenKeys;
+    bool failWrites = false; // a full disk, a read-only folder
 };
 
 struct Fixture
@@ -170,6 +171,7 @@ private Q_SLOTS:
     void studentCannotGrade();
     void perfectPageEarnsOneMedal();
     void ninetyFiveEarnsNothing();
+    void unsavedMedalIsSaid();
     void itemCountIsThePagesOwn();
     void inequalityOnlyOnIntegerTab_data();
     void inequalityOnlyOnIntegerTab();
@@ -406,6 +408,19 @@ void TestGrading::perfectPageEarnsOneMedal()
     QVERIFY(again.edits().isEmpty());
     QCOMPARE(c.medalCount(), 1);
     QCOMPARE(f.store.writtenKeys.size(), 2);
+}
+
+void TestGrading::unsavedMedalIsSaid()
+{
+    Fixture f;
+    MainWindowController &c = f.onPage(u"T1"_s, u"q17"_s);
+    f.store.failWrites = true;
+    PageDocument page = answered(f.view.main.body);
+    c.gradePage(page);
+    QCOMPARE(
+        f.view.messages,
+        QStringList{u"这块奖牌没能保存到成绩记录里！请检查磁盘空间和设置文件夹的写入权限。"_s});
+    QCOMPARE(c.medalCount(), 1); // it still counts for this run
 }
 
 void TestGrading::ninetyFiveEarnsNothing()

@@ -1,5 +1,6 @@
 // The main window's widgets offscreen: the tool bar, the tab strip, the
 // tree's click rules and the layout at any size.
+#include "app/shell/applicationidentity.h"
 #include "app/shell/clockpanel.h"
 #include "app/shell/singleinstance.h"
 #include "app/shell/topictreewidget.h"
@@ -40,6 +41,8 @@ private Q_SLOTS:
     void teachingClockPanel();
     void groupsFilledOnFirstClickShowTheirChildren();
     void secondStartBringsTheFirstForward();
+    void dialogsShowOnlyTheirOwnTitle();
+    void failedPrintIsSaid();
 
 private:
     std::unique_ptr<TestWindow> m_app;
@@ -280,6 +283,26 @@ void TestForm1::secondStartBringsTheFirstForward()
     first.reset();
     SingleInstance third(name);
     QVERIFY(third.claim());
+}
+
+void TestForm1::dialogsShowOnlyTheirOwnTitle()
+{
+    // With a display name set, the platform appends it to every dialog's title.
+    nameApplication();
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    QMessageBox box(QMessageBox::Information, u"提示"_s, u"x"_s, QMessageBox::Ok);
+    QCOMPARE(box.windowTitle(), u"提示"_s);
+}
+
+void TestForm1::failedPrintIsSaid()
+{
+    QString shown;
+    whenDialogOpens<QMessageBox>([&shown](QMessageBox *box) {
+        shown = box->windowTitle() + u'|' + box->text();
+        box->accept();
+    });
+    Q_EMIT m_app->window.WebBrowser1->printFinished(false);
+    QCOMPARE(shown, u"提示|打印没有成功！"_s);
 }
 
 QUORVEL_WEB_TEST_MAIN(TestForm1)
