@@ -76,7 +76,9 @@ void TeachingClock::stepMinutes(int direction)
 {
     const int minutes = stepped(minutesText, direction, 59);
     minutesText = QString::number(minutes);
-    minuteAngle = float(minutes) * 6; // the hour hand waits for the next hour step
+    minuteAngle = float(minutes) * 6;
+    // The hour hand moves with the minutes, as on every clock a child reads.
+    hourAngle = hourAngleFor(leadingValue(hoursText), minuteAngle);
 }
 
 void TeachingClock::stepSeconds(int direction)

@@ -1,6 +1,7 @@
 #include "games/memorygame.h"
 
 #include "games/twentyfour.h"
+#include "page/answermatch.h"
 #include "page/pagedocument.h"
 #include "page/randomsource.h"
 #include "page/timercontrol.h"
@@ -52,7 +53,7 @@ void MemoryGame::submit(PageDocument &page, int elapsedSeconds)
     const QString expected = answer ? answer->tag : QString();
     page.insertHtmlAfter(u"finish"_s, u"<br>正确答案:<br>"_s + expected + u"，用时"_s +
                                           QString::number(elapsedSeconds) + u"秒！"_s);
-    const bool right = answer && answer->value == expected;
+    const bool right = answer && foldedAnswer(answer->value) == expected;
     page.insertTextAfter(u"answer"_s, right ? u"(√)"_s : u"(×)"_s);
 }
 

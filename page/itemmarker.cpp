@@ -1,5 +1,6 @@
 #include "page/itemmarker.h"
 
+#include "page/answermatch.h"
 #include "page/pagedocument.h"
 
 using namespace Qt::StringLiterals;
@@ -58,7 +59,7 @@ MarkedPage markItems(PageDocument &page, const MarkingRules &rules)
         QStringList typed;
         for (qsizetype b = 0; b < boxes->typed.size(); ++b) {
             typed.append(boxes->typed[b]->value);
-            item.right = item.right && boxes->typed[b]->value == boxes->keys[b];
+            item.right = item.right && answersMatch(boxes->typed[b]->value, boxes->keys[b]);
         }
         item.typed = typed.join(u' ');
         const QString mark = item.right ? u"(√)"_s : u"(×，正确答案："_s + boxes->expected + u')';

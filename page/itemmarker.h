@@ -8,7 +8,7 @@
 //                                  marked after "answerright" i
 //   "answerup" i, "answerdown" i   numerator and denominator; marked inside
 //                                  the cell "fenshupl" i
-// An item is right when every box holds its key. The marks are "(√)" and
+// An item is right when every box holds its key (answersMatch). The marks are "(√)" and
 // "(×，正确答案：" key ")"; the score is round(100 × right ÷ items), and the
 // result line goes after the submit button "finish".
 #include "page/page.h"

@@ -68,4 +68,23 @@ QString numberTextSingle(float value)
     return roundedPositional(static_cast<double>(value), 7);
 }
 
+QString decimalUnitsText(qint64 units, int places, bool keepPlaces)
+{
+    const bool negative = units < 0;
+    const quint64 magnitude = negative ? quint64(-(units + 1)) + 1 : quint64(units);
+    quint64 scale = 1;
+    for (int i = 0; i < places; ++i)
+        scale *= 10;
+    QString text = QString::number(magnitude / scale);
+    if (places > 0) {
+        QString fraction = QString::number(magnitude % scale).rightJustified(places, u'0');
+        if (!keepPlaces)
+            while (fraction.endsWith(u'0'))
+                fraction.chop(1);
+        if (!fraction.isEmpty())
+            text += u'.' + fraction;
+    }
+    return negative && (magnitude != 0) ? u'-' + text : text;
+}
+
 } // namespace quorvel

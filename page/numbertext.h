@@ -17,4 +17,9 @@ QString numberText(double value);
 // Values held in single precision carry at most seven significant digits.
 QString numberTextSingle(float value);
 
+// The exact value units × 10^-places. With keepPlaces every place is
+// written, as an answer rounded to that many places is ("1.10", "34.00");
+// otherwise the number text of the value ("1.1", "34").
+QString decimalUnitsText(qint64 units, int places, bool keepPlaces);
+
 } // namespace quorvel

@@ -19,18 +19,19 @@ QString n(int value)
     return numberText(value);
 }
 
-// A measure held in single precision, written with at most seven digits.
-QString single(double value)
+// An exact measure given in hundredths (π is 3.14, so every area and volume
+// of the page is a whole number of hundredths).
+QString hundredths(qint64 value)
 {
-    return numberTextSingle(static_cast<float>(value));
+    return decimalUnitsText(value, 2, false);
 }
 
-// A value in hundredths rounded half up from the exact fraction
-// numerator / denominator hundredths, held in single precision.
+// The value numerator / denominator hundredths rounded half up to two
+// places, both places written, as the page asks.
 QString hundredthsRoundedHalfUp(qint64 numerator, qint64 denominator)
 {
-    const qint64 hundredths = (2 * numerator + denominator) / (2 * denominator);
-    return single(double(hundredths) / 100.0);
+    const qint64 rounded = (2 * numerator + denominator) / (2 * denominator);
+    return decimalUnitsText(rounded, 2, true);
 }
 
 struct Item
@@ -61,7 +62,7 @@ const Drill drills[] = {
                  u"厘米"_s};
      }},
     {RectangleArea,
-     u"设长方形的长是a，宽是b，那么长方形的面积S=a×b，求以下边长的长方形的面积：<br>"
+     u"设长方形的长是a，宽是b，那么长方形的面积S=a×b，求下面长方形的面积：<br>"
      u"（答案用汉字写）<br><br>",
      [](int i, RandomSource &) -> Item {
          return {u"长方形的长是"_s + areaHan(i + 2) + u"分之一厘米，宽是"_s + areaHan(i + 1) +
@@ -74,7 +75,7 @@ const Drill drills[] = {
          const int a = i + 2, b = i + 3, h = i + 1;
          return {u"梯形的上底是"_s + n(a) + u"厘米，下底是"_s + n(b) + u"厘米，高是"_s + n(h) +
                      u"厘米，"_s + newLine + u"那么梯形的面积 = "_s,
-                 single((a + b) * h / 2.0), u"平方厘米"_s};
+                 hundredths(qint64(a + b) * h * 50), u"平方厘米"_s};
      }},
     {ParallelogramArea,
      u"设平行四边形的底是a，高是h，那么平行四边形的面积S=a×h，求以下平行四边形的面积：<br>"
@@ -89,13 +90,13 @@ const Drill drills[] = {
          const int a = i + 3, h = i + 1;
          return {u"三角形的底是"_s + n(a) + u"厘米，高是"_s + n(h) + u"厘米，"_s + newLine +
                      u"那么三角形的面积 = "_s,
-                 single(a * h / 2.0), u"平方厘米"_s};
+                 hundredths(qint64(a) * h * 50), u"平方厘米"_s};
      }},
     {TriangleHeight, u"设三角形的底是a，高是h，那么三角形的面积S=a×h÷2，求以下三角形的高：<br><br>",
      [](int i, RandomSource &random) -> Item {
          const int h = i + random.below(3, 1);
          const int a = i + 1;
-         return {u"三角形的底是"_s + n(a) + u"厘米，面积是"_s + single(a * h / 2.0) +
+         return {u"三角形的底是"_s + n(a) + u"厘米，面积是"_s + hundredths(qint64(a) * h * 50) +
                      u"平方厘米，"_s + newLine + u"那么三角形的高 = "_s,
                  n(h), u"厘米"_s};
      }},
@@ -103,8 +104,8 @@ const Drill drills[] = {
      u"设圆形的半径是r，那么圆形的面积S=π×r<sup>2</sup>，求以下圆形的面积：<br>（π=3.14）<br><br>",
      [](int i, RandomSource &) -> Item {
          const int r = i;
-         return {u"圆形的半径是"_s + n(r) + u"厘米，那么圆形的面积 = "_s, single(r * (r * 3.14)),
-                 u"平方厘米"_s};
+         return {u"圆形的半径是"_s + n(r) + u"厘米，那么圆形的面积 = "_s,
+                 hundredths(qint64(314) * r * r), u"平方厘米"_s};
      }},
     {SectorArea,
      u"设扇形的半径是r，扇形的角度是α度，那么扇形的面积S=(α/360)×π×r<sup>2</sup>，"
@@ -123,7 +124,7 @@ const Drill drills[] = {
          return {u"棱长是"_s + n(i) + u"厘米的正方体的体积 = "_s, n(i * i * i), u"立方厘米"_s};
      }},
     {CuboidVolume,
-     u"设长方体的长是a，宽是b，高是h，那么长方体的体积S=a×b×h，求以下长方体的体积：<br><br>",
+     u"设长方体的长是a，宽是b，高是h，那么长方体的体积V=a×b×h，求以下长方体的体积：<br><br>",
      [](int i, RandomSource &) -> Item {
          const int a = i + 3, b = i + 2, h = i + 1;
          return {u"长方体的长是"_s + n(a) + u"厘米，宽是"_s + n(b) + u"厘米，高是"_s + n(h) +
@@ -137,7 +138,7 @@ const Drill drills[] = {
          const int r = i + 1, h = i + 2;
          return {u"圆柱体的底面半径是"_s + n(r) + u"厘米，高是"_s + n(h) + u"厘米，"_s + newLine +
                      u"那么圆柱体的体积 = "_s,
-                 single(r * (r * 3.14) * h), u"立方厘米"_s};
+                 hundredths(qint64(314) * r * r * h), u"立方厘米"_s};
      }},
     {ConeVolume,
      u"设圆锥体的底面半径是r，高是h，那么圆锥体的体积V=π×r<sup>2</sup>×h÷3，"
@@ -156,7 +157,7 @@ const Drill drills[] = {
          const int r = i + 1, h = i + 2;
          return {u"圆柱体的底面半径是"_s + n(r) + u"厘米，高是"_s + n(h) + u"厘米，"_s + newLine +
                      u"那么圆柱体的表面积 = "_s,
-                 single((r * 6.28) * h + r * (r * 6.28)), u"平方厘米"_s};
+                 hundredths(qint64(628) * r * (r + h)), u"平方厘米"_s};
      }},
 };
 

@@ -43,14 +43,8 @@ QString averageText(const QList<int> &numbers)
     const qint64 count = numbers.size();
     // Hundredths rounded half up, in whole numbers (sums are positive).
     const qint64 hundredths = (200 * sum + count) / (2 * count);
-    QString text = n(hundredths / 100);
-    const qint64 fraction = hundredths % 100;
-    if (fraction != 0) {
-        text += u"."_s + u"%1"_s.arg(fraction, 2, 10, QChar(u'0'));
-        if (text.endsWith(u'0'))
-            text.chop(1);
-    }
-    return text;
+    // Rounded to two places, both places are written: 34.00, 6.50.
+    return decimalUnitsText(hundredths, 2, true);
 }
 
 Page QiuPingJunShu(int number, int itemCount, RandomSource &random)

@@ -209,9 +209,8 @@ QString gcdWordProblemPage(int number)
             u"有三根铜丝，第一根长24米，第二根长18米，第三根长30米，现在要把它们截成长短一样的"
             u"小段，每段最长能是几米？一共可以截成多少段？"_s;
     else if (number == playgroundNumber)
-        problem =
-            u"一块长方形场地，长60米，宽36米。要把它分成面积相同的正方形，并使面积最大，而分完后"
-            u"还不能有余地，正方形的边长最长应是多少米？能分成多少个这样的正方形场地？"_s;
+        problem = u"一块长方形场地，长60米，宽36米。要把它分成面积相同的正方形，并使面积最大，而且"
+                  u"正好分完没有剩余，正方形的边长最长应是多少米？能分成多少个这样的正方形场地？"_s;
     else
         return {};
     return problem + revealButton() + u"<br><br>"_s;

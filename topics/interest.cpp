@@ -25,27 +25,27 @@ struct Term
 const Term terms[] = {
     {ThreeMonths, 3, 2.25,
      u"三个月整存利率是百分之二点二五，壹万元按三个月整存，存如下月数的利息是多少？"
-     u"（超过3个月的部分，按活期计算利息，一月计30天）<br><br>",
+     u"（满一个存期的部分按整存利率计算，不满一个存期的部分按活期计算，一个月按30天计算）<br><br>",
      [](int i) { return i; }},
     {SixMonths, 6, 2.5,
      u"六个月整存利率是百分之二点五，壹万元按六个月整存，存如下月数的利息是多少？"
-     u"（超过6个月的部分，按活期计算利息，一月计30天）<br><br>",
+     u"（满一个存期的部分按整存利率计算，不满一个存期的部分按活期计算，一个月按30天计算）<br><br>",
      [](int i) { return i + 3; }},
     {OneYear, 12, 2.75,
      u"一年整存利率是百分之二点七五，壹万元按一年整存，存如下月数的利息是多少？"
-     u"（超过整年的部分，按活期计算利息，一月计30天）<br><br>",
+     u"（满一个存期的部分按整存利率计算，不满一个存期的部分按活期计算，一个月按30天计算）<br><br>",
      [](int i) { return 2 * i + 6; }},
     {TwoYears, 24, 3.55,
      u"两年整存利率是百分之三点五五，壹万元按两年整存，存如下月数的利息是多少？"
-     u"（超过整两年的部分，按活期计算利息，一月计30天）<br><br>",
+     u"（满一个存期的部分按整存利率计算，不满一个存期的部分按活期计算，一个月按30天计算）<br><br>",
      [](int i) { return 6 * i; }},
     {ThreeYears, 36, 4.15,
      u"三年整存利率是百分之四点一五，壹万元按三年整存，存如下月数的利息是多少？"
-     u"（超过整三年的部分，按活期计算利息，一月计30天）<br><br>",
+     u"（满一个存期的部分按整存利率计算，不满一个存期的部分按活期计算，一个月按30天计算）<br><br>",
      [](int i) { return 18 * i; }},
     {FiveYears, 60, 4.55,
      u"五年整存利率是百分之四点五五，壹万元按五年整存，存如下月数的利息是多少？"
-     u"（超过整五年的部分，按活期计算利息，一月计30天）<br><br>",
+     u"（满一个存期的部分按整存利率计算，不满一个存期的部分按活期计算，一个月按30天计算）<br><br>",
      [](int i) { return 30 * i; }},
 };
 
@@ -109,7 +109,7 @@ Page QiuLiXi(int number, int itemCount)
         for (int i = 1; i <= itemCount; ++i) {
             const int months = term->period(i);
             page.text +=
-                item(i, numberText(months) + u"月的利息 = "_s, fixedTermInterest(number, months));
+                item(i, numberText(months) + u"个月的利息 = "_s, fixedTermInterest(number, months));
         }
         page.items = itemCount;
     } else if (number != RateTable) {

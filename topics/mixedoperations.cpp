@@ -105,6 +105,38 @@ std::optional<QString> bracketedText(BracketKind kind, int item, const Four &f)
     }
 }
 
+// Whether the quotient of a quotient row comes out whole, in whole numbers:
+// the pages of whole quotients redraw until one does, and most draws do not.
+bool quotientIsWhole(int item, const Four &f)
+{
+    const auto [a, b, c, d] = f;
+    qint64 numerator = 0;
+    qint64 denominator = 1;
+    switch ((item - 1) / 2 % 5) {
+    case 0:
+        numerator = qint64(a) - b;
+        denominator = qint64(c) - d;
+        break;
+    case 1:
+        numerator = qint64(a) + b;
+        denominator = qint64(c) - d;
+        break;
+    case 2:
+        numerator = a;
+        denominator = d;
+        break;
+    case 3:
+        numerator = qint64(a) * b;
+        denominator = qint64(c) * d;
+        break;
+    default:
+        numerator = a + qint64(b) * c;
+        denominator = d;
+        break;
+    }
+    return denominator != 0 && numerator % denominator == 0;
+}
+
 QString shownText(QString expression)
 {
     expression.replace(u'*', u'×');
@@ -148,7 +180,9 @@ std::optional<double> evaluate(const QString &expression)
         if (!ch.isDigit() && !u"+-*/()"_s.contains(ch))
             return std::nullopt;
     try {
-        mu::Parser parser;
+        // Making a parser sets up its whole grammar; the redraw loops of the
+        // quotient pages evaluate hundreds of candidates, so one is kept.
+        static thread_local mu::Parser parser;
         parser.SetExpr(expression.toStdString());
         const double value = parser.Eval();
         if (!std::isfinite(value))
@@ -164,15 +198,8 @@ QString twoDecimalText(double value)
     const bool negative = value < 0;
     const qint64 hundredths =
         static_cast<qint64>(std::floor(std::abs(value) * 100.0 + 0.5 + tolerance));
-    QString text = QString::number(hundredths / 100);
-    const int cents = int(hundredths % 100);
-    if (cents != 0) {
-        QString decimals = QString::number(cents).rightJustified(2, u'0');
-        if (decimals.endsWith(u'0'))
-            decimals.chop(1);
-        text += u'.' + decimals;
-    }
-    return negative && hundredths != 0 ? u'-' + text : text;
+    // Rounded to two places, both places are written.
+    return decimalUnitsText(negative ? -hundredths : hundredths, 2, true);
 }
 
 Page SiZeYunSuan(int number, RandomSource &random)
@@ -231,8 +258,10 @@ Page bracketedPage(int number, RandomSource &random)
         QString shown;
         QString answer;
         for (;;) {
-            const std::optional<QString> text =
-                bracketedText(pageKind.kind, i, drawFour(random, range));
+            const Four drawn = drawFour(random, range);
+            if (pageKind.kind == BracketKind::WholeQuotient && !quotientIsWhole(i, drawn))
+                continue;
+            const std::optional<QString> text = bracketedText(pageKind.kind, i, drawn);
             if (!text)
                 continue;
             const std::optional<double> value = evaluate(*text);

@@ -91,13 +91,8 @@ QString decimalText(int numerator, int denominator)
     // Thousandths rounded half up, in whole numbers so that a fraction
     // ending in an exact 5 (3/16 = 0.1875) never rounds down.
     const qint64 thousandths = (qint64(2000) * numerator + denominator) / (qint64(2) * denominator);
-    QString text = numberText(thousandths / 1000) + u"."_s +
-                   u"%1"_s.arg(thousandths % 1000, 3, 10, QChar(u'0'));
-    while (text.endsWith(u'0'))
-        text.chop(1);
-    if (text.endsWith(u'.'))
-        text.chop(1);
-    return text;
+    // Rounded to three places, the three places are written: 4/21 is 0.190.
+    return decimalUnitsText(thousandths, 3, true);
 }
 
 Range denominatorRange(int number)

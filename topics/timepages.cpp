@@ -73,9 +73,9 @@ QString durationIntro(int number)
 {
     switch (number) {
     case DurationSum:
-        return u"时间和时间之间只有加减法运算，没有乘法运算。加法运算的应用题如：小明周末上午做了1小时27分钟作业，下午做了1小时48分钟作业，问小明周末做了多长时间作业？<br><br>"_s;
+        return u"时间和时间之间不能相乘。加法运算的应用题如：小明周末上午做了1小时27分钟作业，下午做了1小时48分钟作业，问小明周末做了多长时间作业？<br><br>"_s;
     case DurationDifference:
-        return u"时间和时间之间只有加减法运算，没有乘法运算。减法运算的应用题如：小明做了3小时27分钟作业，语文做了1小时48分钟，问数学做了多长时间？<br><br>"_s;
+        return u"时间和时间之间不能相乘。减法运算的应用题如：小明做了3小时27分钟作业，语文做了1小时48分钟，问数学做了多长时间？<br><br>"_s;
     case DurationProduct:
         return u"乘法运算的应用题如：机床加工一个零件需要1小时27分钟，问加工5个这样的零件需要多长时间？<br><br>"_s;
     case DurationQuotient:
@@ -207,7 +207,7 @@ Page ShiJianJiSuan(int number, int itemCount, RandomSource &random)
 QString puzzlePage(const QString &puzzles)
 {
     QString text = puzzles;
-    text.replace(u"年纪"_s, u"年级"_s).replace(u"\r\n"_s, u"<br><br>"_s);
+    text.replace(u"\r\n"_s, u"<br><br>"_s);
     return text + u"&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp; <input "
                   u"class=button name=finish type=button size=7 value=查看答案 tag=十><br><br>"_s;
 }
@@ -215,7 +215,7 @@ QString puzzlePage(const QString &puzzles)
 QString puzzleReveal(const QString &answers, int seconds)
 {
     QString text = answers;
-    text.replace(u"年纪"_s, u"年级"_s).replace(u"\r\n"_s, u"<br><br>"_s);
+    text.replace(u"\r\n"_s, u"<br><br>"_s);
     return u"<br><br>"_s + text + u"思考用时"_s + QString::number(seconds) + u"秒！"_s;
 }
 

@@ -24,7 +24,7 @@ bool Accounts::mayChangePassword()
 {
     if (isAdvancedUser())
         return true;
-    m_showMessage(u"必须已高级用户身份登陆才可以修改密码！软件最初设定的密码是463"_s);
+    m_showMessage(u"必须以高级用户身份登录才可以修改密码！软件最初设定的密码是463"_s);
     return false;
 }
 
@@ -54,8 +54,8 @@ void Accounts::confirmLogin(const QString &typed)
         Password = typed;
         return;
     }
-    m_showMessage(u"你输入的高级用户密码不对！软件最初的密码是463，建议登陆后修改。"
-                  u"只能已学生身份登陆！"_s);
+    m_showMessage(u"你输入的高级用户密码不对！软件最初的密码是463，建议登录后修改。"
+                  u"只能以学生身份登录！"_s);
 }
 
 Accounts::PasswordChange Accounts::changePassword(const QString &oldPassword,

@@ -45,7 +45,17 @@ void GameFamily::registerWith(FamilyRegistry &registry)
         m_context.bringToFront(PaneId::Second);
     });
 
+    // Every box the child filled is checked: the four cards once each, 24
+    // exactly. Then every answer is shown.
     registry.onGrading(GradingVariant::TwentyFour, [this](PageDocument &page) {
+        for (int k = 1; k <= twentyFour.solutions.size(); ++k) {
+            const QString name = u"answer"_s + QString::number(k);
+            const PageElement *box = page.find(name);
+            if (!box || box->value.trimmed().isEmpty())
+                continue;
+            page.insertTextAfter(
+                name, twentyfour::isSolution(box->value, twentyFour.deal) ? u"(√)"_s : u"(×)"_s);
+        }
         page.insertHtmlAfter(u"finish"_s, twentyFour.revealText(m_context.elapsedSeconds()));
     });
     registry.onGrading(GradingVariant::MemoryCards, [this](PageDocument &page) {

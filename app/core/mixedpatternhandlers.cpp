@@ -2,6 +2,7 @@
 // picture comparisons of "规律运算".
 #include "app/core/nodekeys.h"
 #include "app/core/pagefamilies.h"
+#include "page/answermatch.h"
 #include "page/pagedocument.h"
 #include "topics/mixedoperations.h"
 #include "topics/patterns.h"
@@ -41,8 +42,8 @@ void registerMixedOperationAndPatternPages(FamilyRegistry &registry, FamilyConte
         if (!box)
             return;
         const QString tag = box->tag;
-        page.insertTextAfter(u"bj"_s,
-                             box->value == tag ? u"(√)"_s : u"(×，正确答案："_s + tag + u")"_s);
+        page.insertTextAfter(
+            u"bj"_s, answersMatch(box->value, tag) ? u"(√)"_s : u"(×，正确答案："_s + tag + u")"_s);
     });
 }
 

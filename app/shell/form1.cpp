@@ -38,16 +38,16 @@ struct ToolbarButton
 };
 
 constexpr ToolbarButton toolbarButtons[] = {
-    {u"w1", u"密码", u"修改密码，高级用户登陆", u"password"},
+    {u"w1", u"密码", u"修改密码，高级用户登录", u"password"},
     {u"w2", u"选项", u"选择出题数量", u"options"},
     {u"w3", u"帮助", u"帮助文本", u"help"},
     {u"w5", nullptr, nullptr, nullptr},
     {u"w6", u"普通", u"普通整数运算", u"mode-normal"},
     {u"w7", u"竖式", u"竖式整数运算", u"mode-column"},
-    {u"w8", u"最大", u"不等式运算，在文本框里添入使不等式成立的最大整数", u"mode-largest"},
+    {u"w8", u"最大", u"不等式运算，在文本框里填入使不等式成立的最大整数", u"mode-largest"},
     {u"", nullptr, nullptr, nullptr},
     {u"w9", u"成绩", u"成绩展示", u"medals"},
-    {u"w11", u"登陆", u"以高级用户身份登陆，可以查看答案", u"login"},
+    {u"w11", u"登录", u"以高级用户身份登录，可以查看答案", u"login"},
     {u"w12", u"打印", u"打印", u"print"},
 };
 

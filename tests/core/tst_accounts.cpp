@@ -18,12 +18,12 @@ namespace {
 
 const QString passwordFile = u"vrnlogin.ini"_s;
 const QByteArray initialFile = "59\r\n61\r\n58\r\n\r\n"; // "463"
-const QString wrongLogin = u"你输入的高级用户密码不对！软件最初的密码是463，建议登陆后修改。"
-                           u"只能已学生身份登陆！"_s;
+const QString wrongLogin = u"你输入的高级用户密码不对！软件最初的密码是463，建议登录后修改。"
+                           u"只能以学生身份登录！"_s;
 const QString emptyBox = u"密码框不能空！"_s;
 const QString wrongOld = u"老密码不对！不能修改！"_s;
 const QString studentAtPasswordButton =
-    u"必须已高级用户身份登陆才可以修改密码！软件最初设定的密码是463"_s;
+    u"必须以高级用户身份登录才可以修改密码！软件最初设定的密码是463"_s;
 
 struct Fixture
 {
@@ -242,7 +242,7 @@ void TestAccounts::failedLoginKeepsEarlierState()
     f.view.messages.clear();
     const QString passwordBefore = c.accounts().Password;
 
-    // The login dialog again (toolbar "登陆"): reads the file, then "确定".
+    // The login dialog again (toolbar "登录"): reads the file, then "确定".
     c.accounts().reloadStoredPassword();
     c.accounts().confirmLogin(typed);
     QCOMPARE(f.view.messages, QStringList{wrongLogin});

@@ -97,15 +97,19 @@ int readNumeral(const QString &text)
 
 // An exact number of hundredths as the page writes it: at most seven
 // significant digits (rounded half up), no trailing zeros.
+// Hundredths with both places written, as a page that asks for two places
+// expects them.
+QString twoPlaces(qint64 hundredths)
+{
+    return QString::number(hundredths / 100) + u'.' +
+           QString::number(hundredths % 100).rightJustified(2, u'0');
+}
+
+// An exact value in hundredths, without the zeros after its last digit.
 QString decimalText(qint64 hundredths)
 {
-    const int wholeDigits = int(QString::number(hundredths / 100).size());
-    const int decimals = qBound(0, 7 - wholeDigits, 2);
-    const qint64 unit = decimals == 2 ? 1 : decimals == 1 ? 10 : 100;
-    const qint64 kept = (hundredths + unit / 2) / unit;
-    const qint64 scale = decimals == 2 ? 100 : decimals == 1 ? 10 : 1;
-    QString text = QString::number(kept / scale);
-    QString fraction = QString::number(kept % scale).rightJustified(decimals, u'0');
+    QString text = QString::number(hundredths / 100);
+    QString fraction = QString::number(hundredths % 100).rightJustified(2, u'0');
     while (fraction.endsWith(u'0'))
         fraction.chop(1);
     return fraction.isEmpty() ? text : text + u'.' + fraction;
@@ -224,7 +228,7 @@ void TestAreaVolume::exactItems_data()
     };
     sector("sector 10 degrees is 0.09", 10, u"0.09"_s);
     sector("sector 90 degrees, 0.785 rounds up", 90, u"0.79"_s);
-    sector("sector 126 degrees, 1.099 is 1.1", 126, u"1.1"_s);
+    sector("sector 126 degrees, 1.099 is 1.10", 126, u"1.10"_s);
     sector("sector 1 degree", 1, u"0.01"_s);
     sector("sector 179 degrees", 179, u"1.56"_s);
     row("sector 170 degrees of radius 9, 120.105 rounds up", 5725708, 10,
@@ -238,8 +242,8 @@ void TestAreaVolume::exactItems_data()
     row("cylinder 1", 5725711, 10, {}, 1,
         u"圆柱体的底面半径是2厘米，高是3厘米，"_s + n7 + u"那么圆柱体的体积 = "_s, u"37.68"_s,
         u"立方厘米"_s);
-    row("cylinder 50, 424691.28 in seven digits", 5725711, 50, {}, 50,
-        u"圆柱体的底面半径是51厘米，高是52厘米，"_s + n7 + u"那么圆柱体的体积 = "_s, u"424691.3"_s,
+    row("cylinder 50, exactly 424691.28", 5725711, 50, {}, 50,
+        u"圆柱体的底面半径是51厘米，高是52厘米，"_s + n7 + u"那么圆柱体的体积 = "_s, u"424691.28"_s,
         u"立方厘米"_s);
     row("cone 1", 5725712, 10, {}, 1,
         u"圆锥体的底面半径是2厘米，高是3厘米，"_s + n7 + u"那么圆锥体的体积 = "_s, u"12.56"_s,
@@ -247,8 +251,8 @@ void TestAreaVolume::exactItems_data()
     row("cone 3, 83.7333 rounds to 83.73", 5725712, 10, {}, 3,
         u"圆锥体的底面半径是4厘米，高是5厘米，"_s + n7 + u"那么圆锥体的体积 = "_s, u"83.73"_s,
         u"立方厘米"_s);
-    row("cone 50, 141563.76 in seven digits", 5725712, 50, {}, 50,
-        u"圆锥体的底面半径是51厘米，高是52厘米，"_s + n7 + u"那么圆锥体的体积 = "_s, u"141563.8"_s,
+    row("cone 50, exactly 141563.76", 5725712, 50, {}, 50,
+        u"圆锥体的底面半径是51厘米，高是52厘米，"_s + n7 + u"那么圆锥体的体积 = "_s, u"141563.76"_s,
         u"立方厘米"_s);
     row("cylinder surface 1", 5725713, 10, {}, 1,
         u"圆柱体的底面半径是2厘米，高是3厘米，"_s + n7 + u"那么圆柱体的表面积 = "_s, u"62.8"_s,
@@ -285,7 +289,7 @@ void TestAreaVolume::introductions_data()
     QTest::addColumn<QString>("intro");
     QTest::newRow("rectangle")
         << 5725703
-        << u"设长方形的长是a，宽是b，那么长方形的面积S=a×b，求以下边长的长方形的面积：<br>（答案用汉字写）<br><br>"_s;
+        << u"设长方形的长是a，宽是b，那么长方形的面积S=a×b，求下面长方形的面积：<br>（答案用汉字写）<br><br>"_s;
     QTest::newRow("sector")
         << 5725708
         << u"设扇形的半径是r，扇形的角度是α度，那么扇形的面积S=(α/360)×π×r<sup>2</sup>，求以下扇形的面积：<br>（π=3.14）（四舍五入保留2位小数）<br><br>"_s;
@@ -443,7 +447,7 @@ void TestAreaVolume::answersFromTheMeasuresShown()
                 QVERIFY(angle >= 1 && angle <= 179);
                 drawn.insert(int(angle));
                 // α/360 × 3.14 × r² in hundredths is α × 314 × r² / 360.
-                expected = decimalText(roundedHundredths(angle * 314 * r * r, 360));
+                expected = twoPlaces(roundedHundredths(angle * 314 * r * r, 360));
                 break;
             }
             case 5725709:
@@ -465,7 +469,7 @@ void TestAreaVolume::answersFromTheMeasuresShown()
                 if (kind == 5725711)
                     expected = decimalText(314 * r * r * h);
                 else if (kind == 5725712)
-                    expected = decimalText(roundedHundredths(314 * r * r * h, 3));
+                    expected = twoPlaces(roundedHundredths(314 * r * r * h, 3));
                 else
                     expected = decimalText(2 * 314 * r * r + 2 * 314 * r * h);
                 break;

@@ -217,7 +217,7 @@ void TstCatalogue::fixedNodes_data()
         QString tab, key, caption, parent, tag;
         bool groupIcon;
     } rows[] = {
-        {"odd division caption", u"加减乘除"_s, u"q46"_s, u"10000以能整除内除法"_s, u"q4"_s,
+        {"odd division caption", u"加减乘除"_s, u"q46"_s, u"10000以内能整除除法"_s, u"q4"_s,
          u"÷10000"_s, false},
         {"two-digit factors", u"加减乘除"_s, u"q39"_s, u"250内两位数乘两位数"_s, u"q3"_s, u"×251"_s,
          false},
@@ -243,8 +243,8 @@ void TstCatalogue::fixedNodes_data()
         {"equation", u"四则运算"_s, u"q79683"_s, u"类型1较难"_s, u"q7968"_s, u"$79683"_s, false},
         {"prime factors group", u"约数和倍数"_s, u"q8888700"_s, u"分解质因数"_s, QString(),
          u"{q8888700"_s, true},
-        {"rate table", u"约数和倍数"_s, u"q7537508"_s, u"最新银行利率表"_s, u"q75375"_s,
-         u"{7537508"_s, false},
+        {"rate table", u"约数和倍数"_s, u"q7537508"_s, u"银行存款利率表（练习用，2010年12月）"_s,
+         u"q75375"_s, u"{7537508"_s, false},
         {"gcd run end", u"约数和倍数"_s, u"q7006"_s, u"分场地"_s, u"q700"_s, u"{7006"_s, false},
         {"game run end", u"数学游戏"_s, u"q69"_s, u"猜数的大小"_s, u"q6"_s, u"!69"_s, false},
         {"area group", u"应用题"_s, u"q57257"_s, u"求面积和体积"_s, u"q5800"_s, u"$57257"_s, true},

@@ -17,7 +17,7 @@ private Q_SLOTS:
     void geometryOfTheDial();
     void spinnersWrapAround_data();
     void spinnersWrapAround();
-    void minutesLeaveTheHourHandUntilTheNextHourStep();
+    void minutesMoveTheHourHand();
 };
 
 void TestClock::tickShowsTheTime_data()
@@ -109,19 +109,20 @@ void TestClock::spinnersWrapAround()
     }
 }
 
-void TestClock::minutesLeaveTheHourHandUntilTheNextHourStep()
+void TestClock::minutesMoveTheHourHand()
 {
     TeachingClock clock;
     clock.tick(QTime(3, 0, 0));
     QCOMPARE(clock.hourAngle, 90.0f);
-    for (int i = 0; i < 30; ++i)
+    // 3 点 45 分: the hour hand three quarters of the way to 4.
+    for (int i = 0; i < 45; ++i)
         clock.stepMinutes(+1);
-    QCOMPARE(clock.minutesText, u"30"_s);
-    QCOMPARE(clock.minuteAngle, 180.0f);
-    QCOMPARE(clock.hourAngle, 90.0f); // not moved yet
+    QCOMPARE(clock.minutesText, u"45"_s);
+    QCOMPARE(clock.minuteAngle, 270.0f);
+    QCOMPARE(clock.hourAngle, 112.5f); // 3 × 30° + 45 × 0.5°
     clock.stepHours(+1);
     QCOMPARE(clock.hoursText, u"4"_s);
-    QCOMPARE(clock.hourAngle, 135.0f); // half-way between 4 and 5
+    QCOMPARE(clock.hourAngle, 142.5f);
 }
 
 QTEST_GUILESS_MAIN(TestClock)

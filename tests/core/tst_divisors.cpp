@@ -318,7 +318,7 @@ void TestDivisors::fixedPages_data()
                             << revealButton;
     QTest::newRow("分场地") << u"q7006"_s
                             << QStringList{u"一块长方形场地，长60米，宽36米。要把它分成面积相同"
-                                           u"的正方形，并使面积最大，而分完后还不能有余地，正方"
+                                           u"的正方形，并使面积最大，而且正好分完没有剩余，正方"
                                            u"形的边长最长应是多少米？能分成多少个这样的正方形场"
                                            u"地？"_s}
                             << revealButton;

@@ -456,8 +456,6 @@ void TestFractions::grading_data()
     QTest::newRow("unreduced answer") << u"q5014"_s << 20 << QList<int>{1, 20} << u"double"_s << 90;
     QTest::newRow("denominator left empty")
         << u"q5025"_s << 10 << QList<int>{10} << u"empty"_s << 90;
-    QTest::newRow("space before the numerator")
-        << u"q5009"_s << 10 << QList<int>{4} << u"space"_s << 90;
     QTest::newRow("boxes swapped") << u"q5019"_s << 50 << QList<int>{2, 49} << u"swap"_s << 96;
     QTest::newRow("nothing right")
         << u"q5003"_s << 10 << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << u"empty"_s << 0;
@@ -492,8 +490,6 @@ void TestFractions::grading()
         if (how == "double"_L1)
             return std::pair{QString::number(item.upTag.toInt() * 2),
                              QString::number(item.downTag.toInt() * 2)};
-        if (how == "space"_L1)
-            return std::pair{u' ' + item.upTag, item.downTag};
         if (how == "swap"_L1)
             return std::pair{item.downTag, item.upTag};
         return std::pair{item.upTag, QString()};

@@ -7,6 +7,7 @@
 #include "app/core/recordingview.h"
 #include "content/programfiles.h"
 #include "controllerfixture.h"
+#include "page/answermatch.h"
 #include "page/itemmarker.h"
 #include "page/pagedocument.h"
 #include "page/randomsource.h"
@@ -163,6 +164,8 @@ private Q_SLOTS:
     void variantOrder();
     void itemMarks_data();
     void itemMarks();
+    void answersAsChildrenWriteThem_data();
+    void answersAsChildrenWriteThem();
     void inequalityReadsVisibleBoxes_data();
     void inequalityReadsVisibleBoxes();
     void resultLines_data();
@@ -278,15 +281,46 @@ void TestGrading::itemMarks_data()
     QStringList twentySixMarks = same(26, right);
     twentySixMarks[0] = wrong(u"4"_s);
     QTest::newRow("twenty-six, one wrong") << twentySix << same(26, u"4"_s) << twentySixMarks << 96;
-    QTest::newRow("leading space") << QStringList{u" 9"_s, u"9"_s} << QStringList{u"9"_s, u"9"_s}
-                                   << QStringList{wrong(u"9"_s), right} << 50;
     QTest::newRow("decimal without zero")
         << QStringList{u".6"_s, u"0.6"_s} << QStringList{u"0.6"_s, u"0.6"_s}
         << QStringList{wrong(u"0.6"_s), right} << 50;
     QTest::newRow("empty box") << QStringList{QString(), u"0"_s} << QStringList{u"0"_s, u"0"_s}
                                << QStringList{wrong(u"0"_s), right} << 50;
-    QTest::newRow("trailing zero")
-        << QStringList{u"1.50"_s} << QStringList{u"1.5"_s} << QStringList{wrong(u"1.5"_s)} << 0;
+}
+
+void TestGrading::answersAsChildrenWriteThem_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("right");
+    // The same answer written another way.
+    QTest::newRow("space before") << u" 9"_s << u"9"_s << true;
+    QTest::newRow("space after") << u"9 "_s << u"9"_s << true;
+    QTest::newRow("full-width digits") << u"１２"_s << u"12"_s << true;
+    QTest::newRow("full-width fraction") << u"３／４"_s << u"3/4"_s << true;
+    QTest::newRow("Chinese full stop") << u"3。8"_s << u"3.8"_s << true;
+    QTest::newRow("spaces inside") << u"2 * 2 * 5"_s << u"2*2*5"_s << true;
+    QTest::newRow("a whole number with zeros") << u"2.0"_s << u"2"_s << true;
+    QTest::newRow("a zero after") << u"2.80"_s << u"2.8"_s << true;
+    QTest::newRow("28.0") << u"28.0"_s << u"28"_s << true;
+    QTest::newRow("three places kept") << u"0.190"_s << u"0.190"_s << true;
+    QTest::newRow("three places shortened") << u"0.19"_s << u"0.190"_s << true;
+    QTest::newRow("with its unit") << u"20 个"_s << u"20个"_s << true;
+    // Another answer.
+    QTest::newRow("decimal without zero") << u".6"_s << u"0.6"_s << false;
+    QTest::newRow("a fraction not reduced") << u"6/8"_s << u"3/4"_s << false;
+    QTest::newRow("a unit with zeros") << u"20.0个"_s << u"20个"_s << false;
+    QTest::newRow("a near number") << u"0.191"_s << u"0.190"_s << false;
+    QTest::newRow("empty") << QString() << u"0"_s << false;
+    QTest::newRow("only spaces") << u"  "_s << u""_s << false;
+}
+
+void TestGrading::answersAsChildrenWriteThem()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, key);
+    QFETCH(bool, right);
+    QCOMPARE(answersMatch(typed, key), right);
 }
 
 void TestGrading::itemMarks()
@@ -521,10 +555,9 @@ void TestGrading::variantHandlers()
     c.gradePage(page);
     QCOMPARE(runs, 1);
     // The handler wrote, beside the program's own grading of that family, and
-    // no general item grading followed (it would mark after answer1).
+    // no item marker followed (it would mark answer1 right).
     QVERIFY(page.edits().contains(DomEdit::setInnerHtml(u"answerText"_s, u"handled"_s)));
-    for (const DomEdit &edit : page.edits())
-        QVERIFY(edit.target != "answer1"_L1);
+    QVERIFY(!page.edits().contains(DomEdit::insertTextAfter(u"answer1"_s, u"(√)"_s)));
     QCOMPARE(c.state.pageGradable, stillGradable);
     QCOMPARE(f.view.timer(TimerId::PageSeconds).isEnabled(), stillGradable);
     QCOMPARE(c.medalCount(), 0);

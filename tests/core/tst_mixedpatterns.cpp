@@ -169,13 +169,10 @@ private:
 // Half-up to hundredths of a non-negative fraction, as children write it.
 QString hundredthsText(Fraction f)
 {
+    // Rounded to two places, both written.
     const qint64 hundredths = (200 * f.num + f.den) / (2 * f.den);
-    QString text = QString::number(hundredths / 100);
-    if (hundredths % 100 == 0)
-        return text;
-    if (hundredths % 10 == 0)
-        return text + u'.' + QString::number(hundredths % 100 / 10);
-    return text + u'.' + QString::number(hundredths % 100).rightJustified(2, u'0');
+    return QString::number(hundredths / 100) + u'.' +
+           QString::number(hundredths % 100).rightJustified(2, u'0');
 }
 
 QList<int> numbersIn(const QString &text)
@@ -236,14 +233,14 @@ void TestMixedPatterns::evaluator_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("twoDecimals");
     QTest::newRow("a sixth") << u"(3-2)/(9-3)"_s << true << 1.0 / 6 << u"0.17"_s;
-    QTest::newRow("products divided") << u"(20*2)/(2*2)"_s << true << 10.0 << u"10"_s;
-    QTest::newRow("real division") << u"(2+4)/(6-2)"_s << true << 1.5 << u"1.5"_s;
+    QTest::newRow("products divided") << u"(20*2)/(2*2)"_s << true << 10.0 << u"10.00"_s;
+    QTest::newRow("real division") << u"(2+4)/(6-2)"_s << true << 1.5 << u"1.50"_s;
     QTest::newRow("exact half rounds up") << u"(3*5)/(2*12)"_s << true << 0.625 << u"0.63"_s;
     QTest::newRow("half not held exactly") << u"(29*1)/(20*10)"_s << true << 0.145 << u"0.15"_s;
-    QTest::newRow("written A") << u"(1244-24*50)/22"_s << true << 2.0 << u"2"_s;
-    QTest::newRow("precedence") << u"2+3*4-10/5"_s << true << 12.0 << u"12"_s;
-    QTest::newRow("left to right") << u"20-5-3"_s << true << 12.0 << u"12"_s;
-    QTest::newRow("below a hundredth") << u"1/300"_s << true << 1.0 / 300 << u"0"_s;
+    QTest::newRow("written A") << u"(1244-24*50)/22"_s << true << 2.0 << u"2.00"_s;
+    QTest::newRow("precedence") << u"2+3*4-10/5"_s << true << 12.0 << u"12.00"_s;
+    QTest::newRow("left to right") << u"20-5-3"_s << true << 12.0 << u"12.00"_s;
+    QTest::newRow("below a hundredth") << u"1/300"_s << true << 1.0 / 300 << u"0.00"_s;
     QTest::newRow("by zero") << u"(5-3)/(4-4)"_s << false << 0.0 << QString();
     QTest::newRow("unbalanced") << u"(5-3/(4-2)"_s << false << 0.0 << QString();
     QTest::newRow("not arithmetic") << u"sin(1)"_s << false << 0.0 << QString();
@@ -392,11 +389,13 @@ void TestMixedPatterns::scriptedItems_data()
                                      9, 3, 5, 3,  4,  6, 2, 2, 2,  8,  20, 2, 2,  2,
                                      3, 5, 2, 12, 2,  3, 5, 8, 21, 21, 21, 21};
     QTest::newRow("a sixth") << u"q9008"_s << decimalDraws << 1 << u"(3-2)÷(9-3)"_s << u"0.17"_s;
-    QTest::newRow("whole") << u"q9008"_s << decimalDraws << 2 << u"(15-7)÷(9-5)"_s << u"2"_s;
-    QTest::newRow("one decimal") << u"q9008"_s << decimalDraws << 3 << u"(2+4)÷(6-2)"_s << u"1.5"_s;
+    QTest::newRow("whole") << u"q9008"_s << decimalDraws << 2 << u"(15-7)÷(9-5)"_s << u"2.00"_s;
+    QTest::newRow("one decimal") << u"q9008"_s << decimalDraws << 3 << u"(2+4)÷(6-2)"_s
+                                 << u"1.50"_s;
     QTest::newRow("below one") << u"q9008"_s << decimalDraws << 5 << u"(17-3×4)÷6"_s << u"0.83"_s;
     QTest::newRow("a quarter") << u"q9008"_s << decimalDraws << 6 << u"(6-2×2)÷8"_s << u"0.25"_s;
-    QTest::newRow("ten not one") << u"q9008"_s << decimalDraws << 7 << u"(20×2)÷(2×2)"_s << u"10"_s;
+    QTest::newRow("ten not one") << u"q9008"_s << decimalDraws << 7 << u"(20×2)÷(2×2)"_s
+                                 << u"10.00"_s;
     QTest::newRow("half up") << u"q9008"_s << decimalDraws << 8 << u"(3×5)÷(2×12)"_s << u"0.63"_s;
     QTest::newRow("half up again")
         << u"q9008"_s << decimalDraws << 9 << u"(2+3×5)÷8"_s << u"2.13"_s;
@@ -437,12 +436,17 @@ void TestMixedPatterns::mixedPagesGradeAsTopicPages()
     w.click(u"q9009"_s);
     const QList<Item> items = pageItems(w.view.main.body, decimalIntro);
     QCOMPARE(items.size(), 10);
-    // "0.50"-like forms are wrong: the typed text must be the tag itself.
-    const QString padded =
-        items[0].answer.contains(u'.') ? items[0].answer + u'0' : items[0].answer + u".0"_s;
-    const DomEdits edits = w.submit({{u"answer1"_s, padded}});
-    QCOMPARE(edits.first().target, u"answer1"_s);
-    QCOMPARE(edits.first().text, u"(×，正确答案："_s + items[0].answer + u")"_s);
+    // The key keeps both places; the same number written shorter is right
+    // too, another number is not.
+    QVERIFY(items[0].answer.contains(u'.'));
+    QString shorter = items[0].answer;
+    while (shorter.endsWith(u'0'))
+        shorter.chop(1);
+    const DomEdits edits =
+        w.submit({{u"answer1"_s, shorter}, {u"answer2"_s, items[1].answer + u'1'}});
+    QCOMPARE(edits[0], DomEdit::insertTextAfter(u"answer1"_s, u"(√)"_s));
+    QCOMPARE(edits[1], DomEdit::insertTextAfter(u"answer2"_s,
+                                                u"(×，正确答案："_s + items[1].answer + u")"_s));
     QVERIFY(edits.last().text.contains(u"你的得分是90分"_s));
     QCOMPARE(w.controller.medalCount(), 0);
 

@@ -382,24 +382,24 @@ void TestMoneyInterest::interestSampleValues_data()
     QTest::addColumn<QStringList>("questions"); // items 1, 2, …
     QTest::addColumn<QStringList>("tags");
     QTest::newRow("三月整存") << int(interest::ThreeMonths)
-                              << QStringList{u"1月"_s, u"2月"_s, u"3月"_s,
-                                             u"4月"_s, u"5月"_s, u"6月"_s}
+                              << QStringList{u"1个月"_s, u"2个月"_s, u"3个月"_s,
+                                             u"4个月"_s, u"5个月"_s, u"6个月"_s}
                               << QStringList{u"3"_s,     u"6"_s,     u"56.25"_s,
                                              u"59.25"_s, u"62.25"_s, u"112.5"_s};
     QTest::newRow("六月整存") << int(interest::SixMonths)
-                              << QStringList{u"4月"_s, u"5月"_s, u"6月"_s, u"7月"_s}
+                              << QStringList{u"4个月"_s, u"5个月"_s, u"6个月"_s, u"7个月"_s}
                               << QStringList{u"12"_s, u"15"_s, u"125"_s, u"128"_s};
     QTest::newRow("一年整存") << int(interest::OneYear)
-                              << QStringList{u"8月"_s, u"10月"_s, u"12月"_s, u"14月"_s}
+                              << QStringList{u"8个月"_s, u"10个月"_s, u"12个月"_s, u"14个月"_s}
                               << QStringList{u"24"_s, u"30"_s, u"275"_s, u"281"_s};
     QTest::newRow("二年整存, not compounded")
-        << int(interest::TwoYears) << QStringList{u"6月"_s, u"12月"_s, u"18月"_s, u"24月"_s}
+        << int(interest::TwoYears) << QStringList{u"6个月"_s, u"12个月"_s, u"18个月"_s, u"24个月"_s}
         << QStringList{u"18"_s, u"36"_s, u"54"_s, u"710"_s};
     QTest::newRow("三年整存") << int(interest::ThreeYears)
-                              << QStringList{u"18月"_s, u"36月"_s, u"54月"_s}
+                              << QStringList{u"18个月"_s, u"36个月"_s, u"54个月"_s}
                               << QStringList{u"54"_s, u"1245"_s, u"1299"_s};
     QTest::newRow("五年整存") << int(interest::FiveYears)
-                              << QStringList{u"30月"_s, u"60月"_s, u"90月"_s}
+                              << QStringList{u"30个月"_s, u"60个月"_s, u"90个月"_s}
                               << QStringList{u"90"_s, u"2275"_s, u"2365"_s};
     QTest::newRow("活期") << int(interest::CurrentAccount)
                           << QStringList{u"15天"_s, u"30天"_s, u"45天"_s, u"60天"_s}
@@ -458,7 +458,7 @@ void TestMoneyInterest::interestInExactHundredths()
     QVERIFY(firstItem > 0 && page.text.left(firstItem).contains(u"壹万元"_s));
     QVERIFY(page.text.endsWith(u"> 元<br><br>"_s + submitLine));
 
-    static const QRegularExpression item(u"第(\\d+)题：(\\d+)(天|月)的利息 =  <input class=text "
+    static const QRegularExpression item(u"第(\\d+)题：(\\d+)(天|个月)的利息 =  <input class=text "
                                          u"name=answer(\\d+) type=text size=7 tag=([^ >]*)> 元"
                                          u"<br><br>"_s);
     int count = 0;
@@ -476,7 +476,7 @@ void TestMoneyInterest::interestInExactHundredths()
             QCOMPARE(m.captured(3), u"天"_s);
             hundredths = 10 * period;
         } else {
-            QCOMPARE(m.captured(3), u"月"_s);
+            QCOMPARE(m.captured(3), u"个月"_s);
             // One term: 10000 × rate/10000 % × months/12 元, in hundredths.
             const qint64 perTerm = qint64(rate) * termMonths * 100;
             QCOMPARE(perTerm % 12, 0);
@@ -506,7 +506,7 @@ void TestMoneyInterest::interestGradedAsTyped_data()
     QTest::addColumn<QString>("typed"); // into item 3 of 三月整存利息, 56.25
     QTest::addColumn<int>("score");
     QTest::newRow("56.25") << u"56.25"_s << 100;
-    QTest::newRow("56.250 is not the text") << u"56.250"_s << 90;
+    QTest::newRow("56.250 is the same number") << u"56.250"_s << 100;
     QTest::newRow("56.3") << u"56.3"_s << 90;
 }
 

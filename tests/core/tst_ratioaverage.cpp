@@ -85,10 +85,11 @@ QList<QStringList> pageItems(const QString &page, const QString &intro, const QS
 // `places` decimals and written without trailing zeros (no "." when whole).
 bool isRoundedHalfUp(const QString &text, qint64 numerator, qint64 denominator, int places)
 {
-    static const QRegularExpression form(u"^(\\d+)(?:\\.(\\d*[1-9]))?$"_s);
+    // Every place written, as an answer rounded to that many places is.
+    static const QRegularExpression form(u"^(\\d+)\\.(\\d+)$"_s);
     const QRegularExpressionMatch m = form.match(text);
     if (!m.hasMatch() || (m.captured(1).size() > 1 && m.captured(1).startsWith(u'0')) ||
-        m.captured(2).size() > places)
+        m.captured(2).size() != places)
         return false;
     qint64 scale = 1;
     for (int i = 0; i < places; ++i)
@@ -214,16 +215,16 @@ void TestRatioAverage::decimalText_data()
     QTest::addColumn<int>("denominator");
     QTest::addColumn<QString>("text");
     QTest::newRow("3/8") << 3 << 8 << u"0.375"_s;
-    QTest::newRow("2/4") << 2 << 4 << u"0.5"_s;
-    QTest::newRow("3/12") << 3 << 12 << u"0.25"_s;
+    QTest::newRow("2/4") << 2 << 4 << u"0.500"_s;
+    QTest::newRow("3/12") << 3 << 12 << u"0.250"_s;
     QTest::newRow("2/3 rounds up") << 2 << 3 << u"0.667"_s;
     QTest::newRow("4/9 rounds down") << 4 << 9 << u"0.444"_s;
     QTest::newRow("3/16 exact half") << 3 << 16 << u"0.188"_s;
     QTest::newRow("3/80 exact half") << 3 << 80 << u"0.038"_s;
     QTest::newRow("7/40 exact half") << 7 << 40 << u"0.175"_s;
-    QTest::newRow("2/101 two decimals left") << 2 << 101 << u"0.02"_s;
-    QTest::newRow("2/10 one decimal left") << 2 << 10 << u"0.2"_s;
-    QTest::newRow("103/104") << 103 << 104 << u"0.99"_s;
+    QTest::newRow("2/101 two decimals left") << 2 << 101 << u"0.020"_s;
+    QTest::newRow("2/10 one decimal left") << 2 << 10 << u"0.200"_s;
+    QTest::newRow("103/104") << 103 << 104 << u"0.990"_s;
 }
 
 void TestRatioAverage::decimalText()
@@ -301,15 +302,15 @@ void TestRatioAverage::averageText_data()
 {
     QTest::addColumn<QList<int>>("numbers");
     QTest::addColumn<QString>("text");
-    QTest::newRow("12,35,7") << QList<int>{12, 35, 7} << u"18"_s;
-    QTest::newRow("10,11,12,13") << QList<int>{10, 11, 12, 13} << u"11.5"_s;
+    QTest::newRow("12,35,7") << QList<int>{12, 35, 7} << u"18.00"_s;
+    QTest::newRow("10,11,12,13") << QList<int>{10, 11, 12, 13} << u"11.50"_s;
     QTest::newRow("3,4,4 rounds up") << QList<int>{3, 4, 4} << u"3.67"_s;
     QTest::newRow("12,12,13 rounds down") << QList<int>{12, 12, 13} << u"12.33"_s;
-    QTest::newRow("20,20,20 stays 20") << QList<int>{20, 20, 20} << u"20"_s;
-    QTest::newRow("10,30,20,20 stays 20") << QList<int>{10, 30, 20, 20} << u"20"_s;
+    QTest::newRow("20,20,20 stays 20") << QList<int>{20, 20, 20} << u"20.00"_s;
+    QTest::newRow("10,30,20,20 stays 20") << QList<int>{10, 30, 20, 20} << u"20.00"_s;
     QTest::newRow("quarter") << QList<int>{3, 3, 3, 4} << u"3.25"_s;
-    QTest::newRow("fifth") << QList<int>{10, 10, 10, 11, 10} << u"10.2"_s;
-    QTest::newRow("47s") << QList<int>{47, 47, 47, 47, 46} << u"46.8"_s;
+    QTest::newRow("fifth") << QList<int>{10, 10, 10, 11, 10} << u"10.20"_s;
+    QTest::newRow("47s") << QList<int>{47, 47, 47, 47, 46} << u"46.80"_s;
 }
 
 void TestRatioAverage::averageText()
@@ -456,7 +457,7 @@ void TestRatioAverage::scriptedItems_data()
                                      << u"第1题：8分之3= "_s + box(1, u"0.375"_s) + u"<br><br>"_s;
     QTest::newRow("average 12,35,7")
         << u"q7727702"_s << QList<int>{12, 45, 3, 35, 45, 3, 7, 45, 3} << 1
-        << u"第1题：12,35,7的平均数 = "_s + box(1, u"18"_s) + u"<br><br>"_s;
+        << u"第1题：12,35,7的平均数 = "_s + box(1, u"18.00"_s) + u"<br><br>"_s;
     QTest::newRow("complement 10000 - 9997")
         << u"q7787704"_s << QList<int>{9997, 9995, 3} << 1
         << u"第1题：10000 - 9997 = "_s + box(1, u"3"_s) + u"<br><br>"_s;

@@ -116,7 +116,7 @@ void TestDialogs::loginChoices()
     if (messages)
         QCOMPARE(
             f.view.messages.first(),
-            u"你输入的高级用户密码不对！软件最初的密码是463，建议登陆后修改。只能已学生身份登陆！"_s);
+            u"你输入的高级用户密码不对！软件最初的密码是463，建议登录后修改。只能以学生身份登录！"_s);
 }
 
 void TestDialogs::changePasswordDialog()

@@ -68,15 +68,15 @@ void TestForm1::toolbarButtons_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("tooltip");
-    QTest::newRow("w1") << u"w1"_s << u"密码"_s << u"修改密码，高级用户登陆"_s;
+    QTest::newRow("w1") << u"w1"_s << u"密码"_s << u"修改密码，高级用户登录"_s;
     QTest::newRow("w2") << u"w2"_s << u"选项"_s << u"选择出题数量"_s;
     QTest::newRow("w3") << u"w3"_s << u"帮助"_s << u"帮助文本"_s;
     QTest::newRow("w6") << u"w6"_s << u"普通"_s << u"普通整数运算"_s;
     QTest::newRow("w7") << u"w7"_s << u"竖式"_s << u"竖式整数运算"_s;
     QTest::newRow("w8") << u"w8"_s << u"最大"_s
-                        << u"不等式运算，在文本框里添入使不等式成立的最大整数"_s;
+                        << u"不等式运算，在文本框里填入使不等式成立的最大整数"_s;
     QTest::newRow("w9") << u"w9"_s << u"成绩"_s << u"成绩展示"_s;
-    QTest::newRow("w11") << u"w11"_s << u"登陆"_s << u"以高级用户身份登陆，可以查看答案"_s;
+    QTest::newRow("w11") << u"w11"_s << u"登录"_s << u"以高级用户身份登录，可以查看答案"_s;
     QTest::newRow("w12") << u"w12"_s << u"打印"_s << u"打印"_s;
 }
 
@@ -214,7 +214,7 @@ void TestForm1::passwordButtonNeedsTheAdvancedUser()
         box->accept();
     });
     m_app->window.toolbarAction(u"w1"_s)->trigger();
-    QCOMPARE(shown, u"提示|必须已高级用户身份登陆才可以修改密码！软件最初设定的密码是463"_s);
+    QCOMPARE(shown, u"提示|必须以高级用户身份登录才可以修改密码！软件最初设定的密码是463"_s);
 }
 
 void TestForm1::teachingClockPanel()
