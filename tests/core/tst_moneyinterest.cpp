@@ -118,6 +118,7 @@ private Q_SLOTS:
     void changePageGradesItsTenItems();
     void interestSampleValues_data();
     void interestSampleValues();
+    void wordsTeachWhatTheKeysDo();
     void interestInExactHundredths_data();
     void interestInExactHundredths();
     void currentAccountFiftyItems();
@@ -418,6 +419,26 @@ void TestMoneyInterest::interestSampleValues()
                              u"的利息 =  <input class=text name=answer"_s + n +
                              u" type=text size=7 tag="_s + tags[i] + u"> 元<br><br>"_s;
         QVERIFY2(page.contains(item), qPrintable(item));
+    }
+}
+
+void TestMoneyInterest::wordsTeachWhatTheKeysDo()
+{
+    // Whole terms at the fixed rate, the rest at the current rate.
+    for (int kind :
+         {int(interest::ThreeMonths), int(interest::SixMonths), int(interest::OneYear),
+          int(interest::TwoYears), int(interest::ThreeYears), int(interest::FiveYears)}) {
+        const QString page = interest::QiuLiXi(kind, 10).text;
+        QVERIFY(page.contains(u"满一个存期的部分按整存利率计算，不满一个存期的部分按活期计算"_s));
+        QVERIFY(!page.contains(u"超过"_s));
+    }
+    // Sums of money can be divided by each other; they cannot be multiplied.
+    Window w;
+    w.selectTab("T2");
+    for (const QString &key : {u"q7899703"_s, u"q7899704"_s}) {
+        const QString page = w.click(key);
+        QVERIFY(page.startsWith(u"钱数和钱数之间不能相乘。"_s));
+        QVERIFY(!page.contains(u"只有加减法"_s));
     }
 }
 
