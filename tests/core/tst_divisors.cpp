@@ -308,8 +308,8 @@ void TestDivisors::fixedPages_data()
                                  << QString();
     QTest::newRow("factorisation concept")
         << u"q8888701"_s
-        << QStringList{u"<b>分解质因数:</b>"_s, u"<b>合数:</b>"_s, u"<b>质因数:</b>"_s,
-                       u"<br><br>分解质因数的方法在求最大公约数和最小公倍数时有用"_s}
+        << QStringList{u"<b>分解质因数：</b>"_s, u"<b>合数：</b>"_s, u"<b>质因数：</b>"_s,
+                       u"<br><br>分解质因数的方法在求最大公因数和最小公倍数时有用"_s}
         << QString();
     QTest::newRow("截铜丝") << u"q7005"_s
                             << QStringList{u"有三根铜丝，第一根长24米，第二根长18米，第三根长30"

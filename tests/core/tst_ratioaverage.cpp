@@ -529,7 +529,7 @@ void TestRatioAverage::conceptNodes_data()
     QTest::newRow("平均数") << u"T4"_s << u"q7727701"_s << u"zimu/平均数.htm"_s
                             << QStringList{u"平均数 = 总数 ÷ 份数"_s, u"3.67"_s};
     QTest::newRow("补数") << u"T4"_s << u"q7787701"_s << u"zimu/补数.htm"_s
-                          << QStringList{u"补数"_s, u"10000 - 9997 = 3"_s};
+                          << QStringList{u"补数"_s, u"10000 − 9997 = 3"_s};
 }
 
 // The concept node shows its shipped file in the second pane and clears the

@@ -402,7 +402,7 @@ void TestTimePages::puzzlesAndReveal()
     QCOMPARE(puzzles[0], u"各个年级的时间题："_s);
     QVERIFY(puzzles.last().isEmpty() && answers.last().isEmpty());
     for (int grade = 1; grade <= 6; ++grade) {
-        QVERIFY(puzzles[grade].startsWith(QString::number(grade) + u"年级题."_s));
+        QVERIFY(puzzles[grade].startsWith(QString::number(grade) + u"年级题："_s));
         QVERIFY(puzzles[grade].size() > 12);
         QVERIFY(answers[grade - 1].startsWith(QString::number(grade) + u"年级答案："_s));
         QVERIFY(answers[grade - 1].size() > 8);
