@@ -22,6 +22,8 @@ constexpr KindName kindNames[] = {
     {DomEdit::Kind::SetValue, "setValue"_L1},
     {DomEdit::Kind::SetChecked, "setChecked"_L1},
     {DomEdit::Kind::SetTag, "setTag"_L1},
+    {DomEdit::Kind::LockAnswers, "lockAnswers"_L1},
+    {DomEdit::Kind::ScrollTo, "scrollTo"_L1},
 };
 
 } // namespace

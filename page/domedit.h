@@ -18,6 +18,8 @@ struct DomEdit
         SetValue,        // element.value = text
         SetChecked,      // element.checked = flag
         SetTag,          // element.setAttribute("tag", text)
+        LockAnswers,     // every answer box becomes read-only (a graded page)
+        ScrollTo,        // the element is scrolled into view
     };
 
     Kind kind = Kind::SetBody;
@@ -47,6 +49,8 @@ struct DomEdit
     {
         return {Kind::SetTag, t, v, false};
     }
+    static DomEdit lockAnswers() { return {Kind::LockAnswers, {}, {}, false}; }
+    static DomEdit scrollTo(const QString &t) { return {Kind::ScrollTo, t, {}, false}; }
 
     bool operator==(const DomEdit &) const = default;
 };

@@ -83,4 +83,14 @@ DomEdits PageDocument::takeEdits()
     return std::exchange(m_edits, {});
 }
 
+void PageDocument::lockAnswers()
+{
+    m_edits.append(DomEdit::lockAnswers());
+}
+
+void PageDocument::scrollTo(const QString &key)
+{
+    m_edits.append(DomEdit::scrollTo(key));
+}
+
 } // namespace quorvel

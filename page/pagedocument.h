@@ -42,6 +42,9 @@ public:
     void setValue(const QString &key, const QString &value);
     void setChecked(const QString &key, bool checked);
     void setTag(const QString &key, const QString &tag);
+    // A graded page: its answer boxes become read-only.
+    void lockAnswers();
+    void scrollTo(const QString &key);
 
     const DomEdits &edits() const { return m_edits; }
     DomEdits takeEdits();

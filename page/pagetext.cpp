@@ -218,6 +218,16 @@ void PageText::apply(const DomEdits &edits)
 
 void PageText::apply(const DomEdit &edit)
 {
+    if (edit.kind == DomEdit::Kind::LockAnswers) {
+        // From the last box back, so that earlier offsets stay right.
+        const QList<Element> all = elements();
+        for (auto it = all.crbegin(); it != all.crend(); ++it)
+            if (it->tagName == "input"_L1 && it->attribute(u"class"_s) == "text"_L1)
+                setAttribute(*it, u"readonly"_s, u"readonly"_s);
+        return;
+    }
+    if (edit.kind == DomEdit::Kind::ScrollTo)
+        return;
     if (edit.kind == DomEdit::Kind::SetBody) {
         for (const Element &e : elements()) {
             if (e.tagName == "body"_L1) {
@@ -255,6 +265,8 @@ void PageText::apply(const DomEdit &edit)
         setAttribute(*element, u"tag"_s, edit.text);
         break;
     case DomEdit::Kind::SetBody:
+    case DomEdit::Kind::LockAnswers:
+    case DomEdit::Kind::ScrollTo:
         break;
     }
 }

@@ -151,6 +151,9 @@ void MainWindowController::selectTab(int index)
     m_catalogue.buildTab(tabs[index].caption, m_tree);
     m_view.showTree(m_tree);
     showMedalPage();
+    // The medal page is written into the main pane; a lesson or the clock
+    // left in front by the tab before would hide it.
+    m_view.bringToFront(PaneId::Main);
 }
 
 void MainWindowController::nodeClicked(const QString &key)
@@ -352,6 +355,10 @@ void MainWindowController::gradePage(PageDocument &document)
     }
     m_view.timer(TimerId::PageSeconds).setEnabled(false);
     state.pageGradable = false;
+    // A graded page is closed: its boxes no longer take input, and the score
+    // line comes into view.
+    document.lockAnswers();
+    document.scrollTo(u"finish"_s);
 }
 
 QString MainWindowController::parentCaptionOf(const TopicNode &node) const

@@ -37,10 +37,36 @@
         return elements;
     }
 
+    // The boxes a child types answers into, in page order.
+    function answerBoxes() {
+        return [...document.querySelectorAll(
+            'input.text[name^="answer"], input.text[name^="Qanswer"]')]
+            .filter((e) => e.type !== 'hidden' && !e.readOnly && !e.disabled);
+    }
+
+    // A page with answer boxes takes the keyboard into its first box, so a
+    // child who starts typing writes an answer, not a search in the tree.
+    function focusFirstBox() {
+        const first = answerBoxes()[0];
+        if (!first)
+            return;
+        first.focus({preventScroll: true});
+        if (bridge)
+            bridge.requestFocus();
+    }
+
     function applyEdit(edit) {
         if (edit.op === 'setBody') {
             if (document.body)
                 document.body.innerHTML = edit.text;
+            // Every new page starts at its top.
+            window.scrollTo(0, 0);
+            focusFirstBox();
+            return;
+        }
+        if (edit.op === 'lockAnswers') {
+            for (const box of document.querySelectorAll('input.text'))
+                box.readOnly = true;
             return;
         }
         const element = findElement(edit.target);
@@ -53,6 +79,7 @@
         case 'setValue': element.value = edit.text; break;
         case 'setChecked': element.checked = !!edit.flag; break;
         case 'setTag': element.setAttribute('tag', edit.text); break;
+        case 'scrollTo': element.scrollIntoView({block: 'nearest'}); break;
         }
     }
 
@@ -85,9 +112,26 @@
     document.addEventListener('mousedown', (event) => send('mousedown', event));
     document.addEventListener('mouseup', (event) => send('mouseup', event));
 
+    // Enter in an answer box moves to the next one, and from the last to the
+    // submit button: a whole page without the mouse.
+    document.addEventListener('keydown', (event) => {
+        if (event.key !== 'Enter' || !event.isTrusted)
+            return;
+        const boxes = answerBoxes();
+        const at = boxes.indexOf(event.target);
+        if (at < 0)
+            return;
+        event.preventDefault();
+        const next = boxes[at + 1] || document.querySelector('[name="finish"]');
+        if (next)
+            next.focus();
+    }, true);
+
     new QWebChannel(qt.webChannelTransport, (channel) => {
         bridge = channel.objects.pageBridge;
         bridge.editsReady.connect(applyEdits);
         bridge.documentReady();
+        focusFirstBox(); // a page opened from a file
+        window.scrollTo(0, 0);
     });
 })();

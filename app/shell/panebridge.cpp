@@ -39,4 +39,9 @@ void PaneBridge::editsApplied()
     Q_EMIT applied();
 }
 
+void PaneBridge::requestFocus()
+{
+    Q_EMIT focusRequested();
+}
+
 } // namespace quorvel

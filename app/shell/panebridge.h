@@ -30,6 +30,9 @@ public Q_SLOTS:
                        const QJsonArray &snapshot);
     // Called by the page script after each batch of edits.
     void editsApplied();
+    // Called by the page script when a page with answer boxes is written:
+    // the keyboard belongs in its first box.
+    void requestFocus();
 
 Q_SIGNALS:
     void editsReady(const QJsonArray &edits);
@@ -37,6 +40,7 @@ Q_SIGNALS:
                    const QJsonArray &snapshot);
     void ready();
     void applied();
+    void focusRequested();
 
 private:
     bool m_ready = false;

@@ -109,6 +109,10 @@ WebPane::WebPane(QWebEngineProfile *profile, const QString &programFolder, QWidg
     setPage(page);
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
+    connect(m_bridge, &PaneBridge::focusRequested, this, [this] {
+        if (isVisible())
+            setFocus(Qt::OtherFocusReason);
+    });
 }
 
 void WebPane::navigate(const QString &absolutePath)

@@ -506,7 +506,7 @@ void TestFractions::grading()
         expected.append(DomEdit::setInnerHtml(item.markId, mark));
     }
     expected.append(DomEdit::insertHtmlAfter(u"finish"_s, resultLine(score, 2)));
-    QCOMPARE(w.view.main.edits.mid(editsBefore), expected);
+    QCOMPARE(marksOnly(w.view.main.edits.mid(editsBefore)), expected);
     QCOMPARE(w.controller.medalCount(), score == 100 ? 1 : 0);
     QVERIFY(!w.controller.state.pageGradable);
     QVERIFY(!w.view.timer(TimerId::PageSeconds).isEnabled());

@@ -364,6 +364,10 @@ void TestMainController::handlerThatLoadsAFileKeepsItShown()
     QCOMPARE(f.view.front, PaneId::Second);
     QCOMPARE(f.view.second.loadedFile, f.files.absolutePath(u"flash/game.htm"_s));
     QCOMPARE(f.view.main.body, QString());
+
+    // A tab change writes the medal page into the main pane and shows it.
+    c.selectTab(tabIndex(u"T2"_s));
+    QCOMPARE(f.view.front, PaneId::Main);
 }
 
 void TestMainController::tabChangeRebuildsAndShowsMedals()

@@ -47,6 +47,7 @@ private Q_SLOTS:
     void refusesNavigationOutsideTheProgramFolder();
     void pagesCannotReadFilesOrConnect();
     void syntheticClicksDoNotGrade();
+    void aWholePageByKeyboard();
     void levelGameByMouse();
     void tabChangeShowsTheMedalPage();
 
@@ -273,6 +274,50 @@ void TestEndToEnd::syntheticClicksDoNotGrade()
     QTRY_VERIFY_WITH_TIMEOUT(bodyOf(m_pane).contains(u"你的得分是90分"_s), 5000);
 }
 
+void TestEndToEnd::aWholePageByKeyboard()
+{
+    TopicTreeWidget *tree = m_app->window.TreeView1;
+    // The page before is scrolled to its end.
+    evaluate(m_pane, u"window.scrollTo(0, document.body.scrollHeight); true"_s);
+
+    QSignalSpy applied(m_pane->bridge(), &PaneBridge::applied);
+    QTreeWidgetItem *item = tree->itemForKey(u"q17"_s);
+    tree->setFocus();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(item).center());
+    QVERIFY(applied.wait(10000));
+
+    // The new page starts at its top, with the keyboard in its first box.
+    QCOMPARE(evaluate(m_pane, u"window.scrollY"_s).toInt(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(m_pane->focusProxy()->hasFocus(), 5000);
+    QCOMPARE(evaluate(m_pane, u"document.activeElement.name"_s).toString(), u"answer1"_s);
+
+    // Digits and Enter through every box, then Enter on 提交答案.
+    const QStringList keys = evaluate(m_pane, u"[...document.querySelectorAll('input.text')].map("
+                                              u"e => e.getAttribute('tag'))"_s)
+                                 .toStringList();
+    QCOMPARE(keys.size(), 10);
+    for (const QString &key : keys) {
+        QTest::keyClicks(m_pane->focusProxy(), key);
+        QTest::keyClick(m_pane->focusProxy(), Qt::Key_Return);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(evaluate(m_pane, u"document.activeElement.name"_s).toString(),
+                              u"finish"_s, 5000);
+    QCOMPARE(m_app->window.TreeView1->currentItem(), item);
+    QTest::keyClick(m_pane->focusProxy(), Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(bodyOf(m_pane).contains(u"你的得分是100分"_s), 5000);
+    QCOMPARE(m_app->window.controller().medalCount(), 1);
+
+    // Graded: every box is read-only and the score line is in view.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        evaluate(m_pane, u"[...document.querySelectorAll('input.text')].every(e => e.readOnly)"_s)
+            .toBool(),
+        5000);
+    QVERIFY(evaluate(m_pane, u"(() => { const r = document.getElementsByName('finish')[0]"
+                             u".getBoundingClientRect(); return r.top >= 0 && "
+                             u"r.bottom <= window.innerHeight; })()"_s)
+                .toBool());
+}
+
 void TestEndToEnd::levelGameByMouse()
 {
     MainWindowController &controller = m_app->window.controller();
@@ -325,7 +370,9 @@ void TestEndToEnd::tabChangeShowsTheMedalPage()
     m_app->window.TabStrip1->setCurrentIndex(8);
     QVERIFY(applied.wait(20000));
     QVERIFY(m_pane->url().path().endsWith(u"/help.htm"_s));
-    QCOMPARE(bodyOf(m_pane), u"每当你得到一个100分的时候，就会得到一块奖牌。<br>"_s);
+    // The page graded by keyboard earned the first medal.
+    QVERIFY(bodyOf(m_pane).startsWith(u"每当你得到一个100分的时候，就会得到一块奖牌。<br>"
+                                      u"你现在已经得到了1块奖牌"_s));
     QVERIFY(m_app->window.TreeView1->itemForKey(u"q8888705"_s));
 }
 
