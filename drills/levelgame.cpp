@@ -116,8 +116,10 @@ QString LevelGame::questionPage(const Question &question, int firstChoiceOffset)
                    QString::number(questionNo) + u"题："_s + question.text + u'=' +
                    u" <input class=text name=answerguoguan type=text size=7 tag="_s +
                    QString::number(question.answer) + u"><br><br>"_s;
+    // The four consecutive choices hold the answer and never go below 0.
+    const int first = std::max(question.answer - firstChoiceOffset, 0);
     for (int j = 1; j <= 4; ++j) {
-        const QString value = QString::number(question.answer - firstChoiceOffset + j - 1);
+        const QString value = QString::number(first + j - 1);
         page += (j == 1 ? u"<input type=radio  name=R1 value=V1 tag="_s
                         : u"<input type=radio name="_s + choiceName(j) + u" value=V1 tag="_s) +
                 value + u'>' + value + u"&nbsp;&nbsp;"_s;

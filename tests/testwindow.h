@@ -4,6 +4,7 @@
 // draws.
 #include "app/core/gamefamily.h"
 #include "app/core/maincontroller.h"
+#include "app/shell/applicationidentity.h"
 #include "app/shell/form1.h"
 #include "app/shell/webengineflags.h"
 #include "app/shell/webpane.h"
@@ -114,6 +115,7 @@ inline void prepareOffscreenWebEnvironment()
     {                                                                                              \
         prepareOffscreenWebEnvironment();                                                          \
         QApplication app(argc, argv);                                                              \
+        quorvel::installChineseTranslations();                                                     \
         TestObject test;                                                                           \
         return QTest::qExec(&test, argc, argv);                                                    \
     }

@@ -19,7 +19,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-webengine-dev qt6-webchannel-dev qt6-multimedia-dev qt6-svg-dev
   libqt6svg6 libgl-dev libbenchmark-dev libmuparser-dev
-  fonts-noto-cjk
+  fonts-noto-cjk qt6-translations-l10n
 )
 
 install_missing() {

@@ -67,15 +67,19 @@ Accounts::PasswordChange Accounts::changePassword(const QString &oldPassword,
     }
     if (oldPassword != PassWordOld) {
         m_showMessage(u"老密码不对！不能修改！"_s);
-        return PasswordChange::Close;
+        return PasswordChange::KeepOpen;
     }
     const std::optional<QByteArray> file = passwordfile::encode(newPassword);
     if (!file) {
         m_showMessage(u"新密码里有不能保存的字符，密码没有修改！请只用字母、数字或汉字。"_s);
         return PasswordChange::KeepOpen;
     }
-    if (!m_files.writeFile(QString::fromUtf16(passwordfile::fileName), *file))
+    if (!m_files.writeFile(QString::fromUtf16(passwordfile::fileName), *file)) {
         m_showMessage(u"密码文件无法写入，密码没有修改！请检查程序文件夹是否可以写入。"_s);
+        return PasswordChange::Close;
+    }
+    PassWordOld = newPassword;
+    Password = newPassword;
     return PasswordChange::Close;
 }
 

@@ -28,13 +28,17 @@ public:
     void reloadStoredPassword();
     // "确定" of the login dialog with the typed password.
     void confirmLogin(const QString &typed);
+    // "确定" of the login dialog with the student account chosen.
+    void loginAsStudent() { Password.clear(); }
 
     enum class PasswordChange
     {
         KeepOpen,
         Close
     };
-    // "确定" of the change-password dialog.
+    // "确定" of the change-password dialog. A change that is written takes
+    // effect at once: the new password is the stored one and the user who
+    // typed it stays advanced. A wrong old password keeps the dialog open.
     PasswordChange changePassword(const QString &oldPassword, const QString &newPassword);
 
     // Asked of the toolbar's password button: the change-password dialog is

@@ -135,7 +135,17 @@ void GameFamily::flush(PageDocument &page)
 
 void GameFamily::showMessage(const QString &text)
 {
+    // A message box runs its own event loop: the game's clocks wait for it,
+    // or questions and further boxes pile up behind it.
+    TimerControl &question = questionTimer();
+    TimerControl &seconds = secondsTimer();
+    const bool questionRan = question.isEnabled();
+    const bool secondsRan = seconds.isEnabled();
+    question.setEnabled(false);
+    seconds.setEnabled(false);
     m_context.showMessage(text);
+    question.setEnabled(questionRan);
+    seconds.setEnabled(secondsRan);
 }
 
 std::shared_ptr<GameFamily> registerGames(FamilyRegistry &registry, FamilyContext &context)

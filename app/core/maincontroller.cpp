@@ -20,7 +20,7 @@ MainWindowController::MainWindowController(MainView &view, ProgramFiles &files,
                                            SettingsStore &settings, RandomSource &random)
     : m_view(view), m_files(files), m_random(random),
       m_accounts(files, [&view](const QString &text) { view.showMessage(text); }),
-      m_medals(settings), m_catalogue(files)
+      m_medals(settings), m_settings(settings), m_catalogue(files)
 {
     m_families = registerPageFamilies(*this, *this);
     onPageGraded([this](const GradedPage &page) {
@@ -95,9 +95,10 @@ void MainWindowController::start()
     if (loginHook)
         loginHook();
 
-    state.defaultTiCount = 10;
-    state.YouXiMiao = 5;
-    state.XiaoShuWeiShu = 1;
+    const Options options = Options::load(m_settings);
+    state.defaultTiCount = options.itemsPerPage;
+    state.YouXiMiao = options.memorySeconds;
+    state.XiaoShuWeiShu = options.decimalPlaces;
 
     m_medals.load();
     showStartPage();
@@ -303,6 +304,14 @@ void MainWindowController::applyOptions(int itemsPerPage, int memorySeconds, int
     state.defaultTiCount = itemsPerPage;
     state.YouXiMiao = memorySeconds;
     state.XiaoShuWeiShu = decimalPlaces;
+    if (!chosenOptions().save(m_settings))
+        m_view.showMessage(u"选项没能保存到设置文件里，下次启动时会回到原来的选项！"
+                           u"请检查磁盘空间和设置文件夹的写入权限。"_s);
+}
+
+Options MainWindowController::chosenOptions() const
+{
+    return {state.defaultTiCount, state.YouXiMiao, state.XiaoShuWeiShu};
 }
 
 // Page events and grading
@@ -372,7 +381,7 @@ void MainWindowController::awardMedal()
     const TopicNode *node = m_tree.find(m_selectedKey);
     const QString record = MedalBook::record(
         node ? parentCaptionOf(*node) : QString(), node ? node->caption : QString(),
-        state.elapsedSeconds, QLocale::system().toString(today(), QLocale::ShortFormat));
+        state.elapsedSeconds, today().toString(u"yyyy/M/d"_s)); // the Chinese short form
     if (!m_medals.award(record))
         m_view.showMessage(
             u"这块奖牌没能保存到成绩记录里！请检查磁盘空间和设置文件夹的写入权限。"_s);

@@ -7,6 +7,7 @@
 #include "app/core/accounts.h"
 #include "app/core/catalogue.h"
 #include "app/core/mainview.h"
+#include "app/core/options.h"
 #include "app/core/pagefamilies.h"
 #include "app/core/topictree.h"
 #include "page/itemmarker.h"
@@ -70,8 +71,11 @@ public:
     // A document click, mousedown or mouseup in the main pane, with the
     // page's named elements; the handlers' writes go back to the page.
     void pageEvent(const QString &kind, const QString &targetName, PageDocument &document);
-    // "确定" of the options dialog.
+    // "确定" of the options dialog: in effect at once and kept for the next
+    // run.
     void applyOptions(int itemsPerPage, int memorySeconds, int decimalPlaces);
+    // The options in effect, as the options dialog shows them.
+    Options chosenOptions() const;
 
     // Says which files of the program folder the window needs and cannot
     // find (the start page, the files the trees are built from), naming the
@@ -137,6 +141,7 @@ private:
     RandomSource &m_random;
     Accounts m_accounts;
     MedalBook m_medals;
+    SettingsStore &m_settings;
     CatalogueBuilder m_catalogue;
     TopicTree m_tree;
     QString m_selectedKey;

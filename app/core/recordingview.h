@@ -43,7 +43,12 @@ public:
     void selectTreeNode(const QString &key) override { selectedKey = key; }
     DisplayMode displayMode() const override { return mode; }
     TimerControl &timer(TimerId id) override { return timers[int(id) - 1]; }
-    void showMessage(const QString &text) override { messages.append(text); }
+    void showMessage(const QString &text) override
+    {
+        messages.append(text);
+        if (onMessage)
+            onMessage(text);
+    }
     void openLoginDialog() override { dialogs.append(QStringLiteral("Form2")); }
     void openChangePasswordDialog() override { dialogs.append(QStringLiteral("frmPassword")); }
     void openOptionsDialog() override { dialogs.append(QStringLiteral("frmOption")); }
@@ -58,8 +63,9 @@ public:
     QString selectedKey;
     DisplayMode mode = DisplayMode::Horizontal;
     PlainTimer timers[6];
-    QStringList messages; // every message box, in order
-    QStringList dialogs;  // every dialog opened, and "print"
+    QStringList messages;                           // every message box, in order
+    std::function<void(const QString &)> onMessage; // while the box would be open
+    QStringList dialogs;                            // every dialog opened, and "print"
 };
 
 } // namespace quorvel

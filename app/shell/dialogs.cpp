@@ -52,7 +52,12 @@ Form2::Form2(MainWindowController &controller, QWidget *parent)
     connect(List1, &QListWidget::itemClicked, this, &Form2::itemChosen);
     connect(List1, &QListWidget::currentRowChanged, this, &Form2::itemChosen);
     connect(Command2, &QPushButton::clicked, this, [this] {
-        m_controller.accounts().confirmLogin(Text2->text());
+        // The student account needs no password: it is chosen, not checked.
+        const QListWidgetItem *item = List1->currentItem();
+        if (item && item->text() == studentItem())
+            m_controller.accounts().loginAsStudent();
+        else
+            m_controller.accounts().confirmLogin(Text2->text());
         accept();
     });
 }
@@ -131,21 +136,30 @@ FrmOption::FrmOption(MainWindowController &controller, QWidget *parent)
     setObjectName(u"frmOption"_s);
     setWindowTitle(u"选项"_s);
     auto *layout = new QVBoxLayout(this);
-    // Always opens with 10 items, 5 seconds and 1 place, whatever is in force.
+    // Opens with the options in effect, so 确定 unchanged changes nothing.
+    const Options current = m_controller.chosenOptions();
     Frame1 = optionFrame(this, layout, u"计算题的出题数"_s,
-                         {{u"10道题"_s, 10}, {u"20道题"_s, 20}, {u"50道题"_s, 50}}, 10);
+                         {{u"10道题"_s, 10}, {u"20道题"_s, 20}, {u"50道题"_s, 50}},
+                         current.itemsPerPage);
     Frame2 = optionFrame(this, layout, u"游戏－训练记忆的记忆时间"_s,
-                         {{u"3秒"_s, 3}, {u"5秒"_s, 5}, {u"8秒"_s, 8}}, 5);
+                         {{u"3秒"_s, 3}, {u"5秒"_s, 5}, {u"8秒"_s, 8}}, current.memorySeconds);
     Frame3 = optionFrame(this, layout, u"小数题小数位数设置"_s,
-                         {{u"1位"_s, 1}, {u"2位"_s, 2}, {u"3位"_s, 3}, {u"4位"_s, 4}}, 1);
+                         {{u"1位"_s, 1}, {u"2位"_s, 2}, {u"3位"_s, 3}, {u"4位"_s, 4}},
+                         current.decimalPlaces);
     Command1 = new QPushButton(u"确定"_s, this);
     Command1->setDefault(true);
-    layout->addWidget(Command1, 0, Qt::AlignRight);
+    Command2 = new QPushButton(u"取消"_s, this);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Command1);
+    buttons->addWidget(Command2);
+    layout->addLayout(buttons);
 
     connect(Command1, &QPushButton::clicked, this, [this] {
         m_controller.applyOptions(itemsPerPage(), memorySeconds(), decimalPlaces());
         accept();
     });
+    connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 int FrmOption::itemsPerPage() const

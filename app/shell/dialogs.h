@@ -63,7 +63,8 @@ public:
     QButtonGroup *Frame1;
     QButtonGroup *Frame2;
     QButtonGroup *Frame3;
-    QPushButton *Command1;
+    QPushButton *Command1; // 确定
+    QPushButton *Command2; // 取消
 
 private:
     MainWindowController &m_controller;

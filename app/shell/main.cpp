@@ -18,6 +18,7 @@ int main(int argc, char *argv[])
     quorvel::prepareWebEngine();
     QApplication app(argc, argv);
     quorvel::nameApplication();
+    quorvel::installChineseTranslations();
 
     // One copy a user: a second start brings the running window forward.
     quorvel::SingleInstance instance(quorvel::SingleInstance::nameForCurrentUser());

@@ -80,7 +80,7 @@ private Q_SLOTS:
 
     void passwordChangeRefused_data();
     void passwordChangeRefused();
-    void passwordChangeTakesEffectAtNextLogin();
+    void passwordChangeTakesEffectAtOnce();
 
     void passwordButtonNeedsAdvancedLogin();
     void toolbarOpensDialogs_data();
@@ -284,8 +284,8 @@ void TestAccounts::passwordChangeRefused_data()
     QTest::newRow("new empty") << u"463"_s << QString() << false << emptyBox << keepOpen;
     QTest::newRow("old empty") << QString() << u"999"_s << false << emptyBox << keepOpen;
     QTest::newRow("both empty") << QString() << QString() << false << emptyBox << keepOpen;
-    QTest::newRow("old wrong") << u"464"_s << u"999"_s << false << wrongOld << close;
-    QTest::newRow("old with space") << u"463 "_s << u"999"_s << false << wrongOld << close;
+    QTest::newRow("old wrong") << u"464"_s << u"999"_s << false << wrongOld << keepOpen;
+    QTest::newRow("old with space") << u"463 "_s << u"999"_s << false << wrongOld << keepOpen;
     QTest::newRow("new has emoji") << u"463"_s << u"99\U0001F600"_s << false << QString() << -1;
     QTest::newRow("folder read-only")
         << u"463"_s << u"999"_s << true
@@ -320,7 +320,7 @@ void TestAccounts::passwordChangeRefused()
     QVERIFY(c.accounts().isAdvancedUser());
 }
 
-void TestAccounts::passwordChangeTakesEffectAtNextLogin()
+void TestAccounts::passwordChangeTakesEffectAtOnce()
 {
     Fixture f; // no password file yet: the shipped password holds
     MainWindowController &c = f.loggedIn(u"463"_s);
@@ -328,19 +328,27 @@ void TestAccounts::passwordChangeTakesEffectAtNextLogin()
     QCOMPARE(c.accounts().changePassword(u"463"_s, u"数学7"_s), Accounts::PasswordChange::Close);
     QVERIFY(f.view.messages.isEmpty());
     QCOMPARE(f.files.bytes(passwordFile), QByteArray("-13564\r\n-11858\r\n62\r\n\r\n"));
-    // Until the next login the program stays advanced.
-    QCOMPARE(c.accounts().Password, u"463"_s);
-    QCOMPARE(c.accounts().PassWordOld, u"463"_s);
+    // The new password is the stored one, and its user stays advanced.
+    QCOMPARE(c.accounts().Password, u"数学7"_s);
+    QCOMPARE(c.accounts().PassWordOld, u"数学7"_s);
+    QVERIFY(c.accounts().isAdvancedUser());
+
+    // A second change in the same run wants the new password, not 463.
+    QCOMPARE(c.accounts().changePassword(u"463"_s, u"8888"_s), Accounts::PasswordChange::KeepOpen);
+    QCOMPARE(f.view.messages, QStringList{wrongOld});
+    QCOMPARE(c.accounts().changePassword(u"数学7"_s, u"8888"_s), Accounts::PasswordChange::Close);
     QVERIFY(c.accounts().isAdvancedUser());
 
     c.accounts().reloadStoredPassword();
-    QCOMPARE(c.accounts().PassWordOld, u"数学7"_s);
+    QCOMPARE(c.accounts().PassWordOld, u"8888"_s);
     c.accounts().confirmLogin(u"463"_s);
-    QCOMPARE(f.view.messages, QStringList{wrongLogin});
+    QCOMPARE(f.view.messages.last(), wrongLogin);
+    QVERIFY(c.accounts().isAdvancedUser()); // a failed login changes nothing
+    c.accounts().loginAsStudent();
     QVERIFY(!c.accounts().isAdvancedUser());
-    c.accounts().confirmLogin(u"数学7"_s);
+    c.accounts().confirmLogin(u"8888"_s);
     QVERIFY(c.accounts().isAdvancedUser());
-    QCOMPARE(f.view.messages.size(), 1);
+    QCOMPARE(f.view.messages.size(), 2);
 }
 
 void TestAccounts::passwordButtonNeedsAdvancedLogin()

@@ -50,6 +50,10 @@ struct Game
 {
     Game()
     {
+        // The game's clocks as they stand while a message box is open.
+        view.onMessage = [this](const QString &) {
+            clocksWhileMessageOpen = {questionTimer().isEnabled(), secondsTimer().isEnabled()};
+        };
         files.addFile(u"help.htm"_s, "<html><body></body></html>");
         controller.start();
     }
@@ -94,6 +98,7 @@ struct Game
     MemorySettingsStore settings;
     SeededRandom random{3};
     MainWindowController controller{view, files, settings, random};
+    QList<bool> clocksWhileMessageOpen;
 };
 
 } // namespace
@@ -111,6 +116,7 @@ private Q_SLOTS:
     void rangesOfTheNextLevel_data();
     void rangesOfTheNextLevel();
     void productsStayWithinTheRange();
+    void choicesNeverGoBelowZero();
     void countdownShowsTheSecondsLeft();
     void nodeClickStopsTheGame();
 };
@@ -243,6 +249,7 @@ void TestLevelGame::missedQuestionRestarts()
     g.controller.tick(TimerId::LevelQuestion); // the tick of the tenth restarts the level
     QCOMPARE(g.view.messages, QStringList{u"规定时间没有答出题，只好从头开始了！"_s});
     QCOMPARE(g.view.main.body, u"做好准备！这次不要轻易出错了哦！"_s);
+    QCOMPARE(g.clocksWhileMessageOpen, QList<bool>({false, false}));
     QCOMPARE(g.game().questionNo, 0);
     // Questions keep coming, the first of them 9 s later.
     QVERIFY(g.questionTimer().isEnabled());
@@ -318,6 +325,27 @@ void TestLevelGame::productsStayWithinTheRange()
     const LevelGame::Question division = game.drawQuestion(LevelGame::Division);
     const QStringList parts = division.text.split(u'÷');
     QCOMPARE(parts[0].toInt(), division.answer * parts[1].toInt());
+}
+
+void TestLevelGame::choicesNeverGoBelowZero()
+{
+    // Every offset of the window for the smallest answers of each kind.
+    SeededRandom random(1);
+    LevelGame game(random);
+    for (const QString code : {u"511102"_s, u"511103"_s, u"511104"_s, u"511105"_s}) {
+        game.kindCode = code;
+        for (int answer = 0; answer <= 4; ++answer)
+            for (int offset = 0; offset < 4; ++offset) {
+                const PageDocument page = snapshotOf(game.questionPage({u"4÷4"_s, answer}, offset));
+                QStringList choices;
+                for (int j = 1; j <= 4; ++j) {
+                    const QString tag = page.find(u"R"_s + QString::number(j))->tag;
+                    QVERIFY2(tag.toInt() >= 0, qPrintable(code + u' ' + tag));
+                    choices.append(tag);
+                }
+                QVERIFY(choices.contains(QString::number(answer)));
+            }
+    }
 }
 
 void TestLevelGame::countdownShowsTheSecondsLeft()

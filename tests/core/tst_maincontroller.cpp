@@ -57,6 +57,8 @@ const QString medalRule = u"每当你得到一个100分的时候，就会得到�
 
 } // namespace
 
+Q_DECLARE_METATYPE(quorvel::Options)
+
 class TestMainController : public QObject
 {
     Q_OBJECT
@@ -75,6 +77,8 @@ private Q_SLOTS:
     void everyNodeRunsTheHandlerOfItsRoute();
     void dollarNodesRunTheIntervalHandlerFirst();
     void handlerThatLoadsAFileKeepsItShown();
+    void storedOptions_data();
+    void storedOptions();
     void tabChangeRebuildsAndShowsMedals();
     void toolbarTextCommands();
     void missingProgramFilesAreNamedOnce();
@@ -368,6 +372,30 @@ void TestMainController::handlerThatLoadsAFileKeepsItShown()
     // A tab change writes the medal page into the main pane and shows it.
     c.selectTab(tabIndex(u"T2"_s));
     QCOMPARE(f.view.front, PaneId::Main);
+}
+
+void TestMainController::storedOptions_data()
+{
+    QTest::addColumn<QStringList>("stored"); // items, memory seconds, places
+    QTest::addColumn<Options>("expected");
+    QTest::newRow("none") << QStringList() << Options{};
+    QTest::newRow("chosen") << QStringList{u"20"_s, u"8"_s, u"4"_s} << Options{20, 8, 4};
+    QTest::newRow("not offered") << QStringList{u"30"_s, u"0"_s, u"5"_s} << Options{};
+    QTest::newRow("not numbers") << QStringList{u"二十"_s, u""_s, u"1.5"_s} << Options{};
+}
+
+void TestMainController::storedOptions()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(Options, expected);
+    Fixture f;
+    const QStringList keys{u"items"_s, u"memorySeconds"_s, u"decimalPlaces"_s};
+    for (qsizetype i = 0; i < stored.size(); ++i)
+        f.settings.write(u"mbqzt"_s, u"options"_s, keys[i], stored[i]);
+    MainWindowController &c = f.make();
+    c.start();
+    QCOMPARE(c.chosenOptions(), expected);
+    QCOMPARE(c.state.defaultTiCount, expected.itemsPerPage);
 }
 
 void TestMainController::tabChangeRebuildsAndShowsMedals()

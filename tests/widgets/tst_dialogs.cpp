@@ -2,15 +2,19 @@
 // window's logic with a recording view (message boxes are recorded).
 #include "app/core/maincontroller.h"
 #include "app/core/recordingview.h"
+#include "app/shell/applicationidentity.h"
 #include "app/shell/dialogs.h"
 #include "content/programfiles.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
 
+#include <QApplication>
 #include <QButtonGroup>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -53,7 +57,8 @@ private Q_SLOTS:
     void loginChoices_data();
     void loginChoices();
     void changePasswordDialog();
-    void optionsAlwaysOpenWithTheDefaults();
+    void optionsKeepTheirValues();
+    void standardButtonsAreChinese();
 };
 
 void TestDialogs::loginDialogAsDesigned()
@@ -86,8 +91,9 @@ void TestDialogs::loginChoices_data()
     QTest::newRow("right password, no choice") << -1 << u"463"_s << false << true << 0;
     QTest::newRow("advanced, right password") << 0 << u"463"_s << false << true << 0;
     QTest::newRow("advanced, wrong password") << 0 << u"46"_s << false << false << 1;
-    QTest::newRow("student at start") << 1 << u"463"_s << false << false << 1;
-    QTest::newRow("student after an advanced login") << 1 << u"463"_s << true << true << 1;
+    // The student account is chosen, not checked: no message.
+    QTest::newRow("student at start") << 1 << u"463"_s << false << false << 0;
+    QTest::newRow("student after an advanced login") << 1 << u"463"_s << true << false << 0;
 }
 
 void TestDialogs::loginChoices()
@@ -138,21 +144,30 @@ void TestDialogs::changePasswordDialog()
     QCOMPARE(f.view.messages, QStringList{u"密码框不能空！"_s});
     QVERIFY(dialog.isVisible());
 
+    // A wrong old password: the dialog stays open with what was typed.
+    dialog.Text1->setText(u"464"_s);
     dialog.Text2->setText(u"数学2024"_s);
     dialog.Command1->click();
+    QCOMPARE(f.view.messages.last(), u"老密码不对！不能修改！"_s);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.Text2->text(), u"数学2024"_s);
+
+    dialog.Text1->setText(u"463"_s);
+    dialog.Command1->click();
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(f.view.messages.size(), 1);
+    QCOMPARE(f.view.messages.size(), 2);
     QVERIFY(f.files.bytes(u"vrnlogin.ini"_s).startsWith("-"));
-    QVERIFY(f.controller.accounts().isAdvancedUser()); // until the next login
+    QVERIFY(f.controller.accounts().isAdvancedUser());
+    QCOMPARE(f.controller.accounts().PassWordOld, u"数学2024"_s);
 
     f.controller.accounts().reloadStoredPassword();
     QCOMPARE(f.controller.accounts().PassWordOld, u"数学2024"_s);
 }
 
-void TestDialogs::optionsAlwaysOpenWithTheDefaults()
+void TestDialogs::optionsKeepTheirValues()
 {
     Fixture f;
-    f.controller.applyOptions(20, 8, 4);
+    f.controller.start();
 
     FrmOption dialog(f.controller);
     QCOMPARE(dialog.windowTitle(), u"选项"_s);
@@ -169,18 +184,43 @@ void TestDialogs::optionsAlwaysOpenWithTheDefaults()
     dialog.Frame2->button(3)->click();
     dialog.Frame3->button(3)->click();
     dialog.Command1->click();
-    QCOMPARE(f.controller.state.defaultTiCount, 50);
-    QCOMPARE(f.controller.state.YouXiMiao, 3);
-    QCOMPARE(f.controller.state.XiaoShuWeiShu, 3);
+    QCOMPARE(f.controller.chosenOptions(), (Options{50, 3, 3}));
 
-    // Reopened: the defaults again; confirming unchanged resets all three.
+    // Reopened: the options in effect; 取消 changes nothing, nor does 确定
+    // unchanged.
     FrmOption again(f.controller);
-    QCOMPARE(again.itemsPerPage(), 10);
-    again.Command1->click();
-    QCOMPARE(f.controller.state.defaultTiCount, 10);
-    QCOMPARE(f.controller.state.YouXiMiao, 5);
-    QCOMPARE(f.controller.state.XiaoShuWeiShu, 1);
+    QCOMPARE(again.itemsPerPage(), 50);
+    QCOMPARE(again.memorySeconds(), 3);
+    QCOMPARE(again.decimalPlaces(), 3);
+    again.Frame1->button(20)->click();
+    QCOMPARE(again.Command2->text(), u"取消"_s);
+    again.Command2->click();
+    QCOMPARE(again.result(), int(QDialog::Rejected));
+    QCOMPARE(f.controller.chosenOptions(), (Options{50, 3, 3}));
+    FrmOption third(f.controller);
+    third.Command1->click();
+    QCOMPARE(f.controller.chosenOptions(), (Options{50, 3, 3}));
+
+    // The next run starts with them.
+    MainWindowController next(f.view, f.files, f.settings, f.random);
+    next.start();
+    QCOMPARE(next.chosenOptions(), (Options{50, 3, 3}));
+    QCOMPARE(next.state.defaultTiCount, 50);
 }
 
-QTEST_MAIN(TestDialogs)
+void TestDialogs::standardButtonsAreChinese()
+{
+    QMessageBox box(QMessageBox::Information, u"提示"_s, u"好"_s, QMessageBox::Ok);
+    QCOMPARE(box.button(QMessageBox::Ok)->text(), u"确定"_s);
+    QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), u"取消"_s);
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    installChineseTranslations();
+    TestDialogs test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_dialogs.moc"
