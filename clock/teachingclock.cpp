@@ -88,4 +88,17 @@ void TeachingClock::stepSeconds(int direction)
     secondAngle = float(seconds) * 6;
 }
 
+void TeachingClock::applyTyped()
+{
+    const int hours = std::min(leadingValue(hoursText), 23);
+    const int minutes = std::min(leadingValue(minutesText), 59);
+    const int seconds = std::min(leadingValue(secondsText), 59);
+    hoursText = QString::number(hours);
+    minutesText = QString::number(minutes);
+    secondsText = QString::number(seconds);
+    secondAngle = float(seconds) * 6;
+    minuteAngle = float(minutes) * 6;
+    hourAngle = hourAngleFor(hours, minuteAngle);
+}
+
 } // namespace quorvel

@@ -43,6 +43,10 @@ public:
     void stepMinutes(int direction);
     void stepSeconds(int direction);
 
+    // The values typed into the boxes take effect: each is read by its
+    // leading digits, clamped to its range, written back and shown by its hand.
+    void applyTyped();
+
     // The leading decimal digits of a box as a number; none gives 0.
     static int leadingValue(const QString &text);
 

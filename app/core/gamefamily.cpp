@@ -43,6 +43,7 @@ void GameFamily::registerWith(FamilyRegistry &registry)
             return; // the other game nodes have no page of their own
         m_context.navigate(PaneId::Second, file);
         m_context.bringToFront(PaneId::Second);
+        m_context.focusPane(PaneId::Second); // the game starts on Enter
     });
 
     // Every box the child filled is checked: the four cards once each, 24

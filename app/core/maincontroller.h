@@ -122,6 +122,7 @@ private:
     bool mayShowAnswers() override { return m_accounts.mayShowAnswers(); }
     void navigate(PaneId pane, const QString &relativePath) override;
     void bringToFront(PaneId pane) override { m_view.bringToFront(pane); }
+    void focusPane(PaneId pane) override { m_view.focusPane(pane); }
     bool fillGroupOnce(const QString &groupKey, const QList<TopicNode> &children) override;
     void applyToMainPane(const DomEdits &edits) override;
     int pageSerial() const override { return m_pageSerial; }

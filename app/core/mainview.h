@@ -50,6 +50,8 @@ public:
     virtual ~MainView() = default;
     virtual HtmlPane &pane(PaneId id) = 0; // Main or Second
     virtual void bringToFront(PaneId id) = 0;
+    // The keyboard goes to a pane (a game page that starts on Enter).
+    virtual void focusPane(PaneId id) = 0;
     virtual void setStatusText(const QString &text) = 0;
     // Shows the tree model anew (nodes, icons, expanded groups).
     virtual void showTree(const TopicTree &tree) = 0;

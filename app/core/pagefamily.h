@@ -58,6 +58,7 @@ public:
     // Loads a file of the program folder into a pane.
     virtual void navigate(PaneId pane, const QString &relativePath) = 0;
     virtual void bringToFront(PaneId pane) = 0;
+    virtual void focusPane(PaneId pane) = 0;
     // Adds the children of a group the first time it is clicked after the
     // tree was built; false (and nothing added) when it was filled already.
     virtual bool fillGroupOnce(const QString &groupKey, const QList<TopicNode> &children) = 0;

@@ -33,6 +33,7 @@ class RecordingView final : public MainView
 public:
     HtmlPane &pane(PaneId id) override { return id == PaneId::Second ? second : main; }
     void bringToFront(PaneId id) override;
+    void focusPane(PaneId id) override { focused = id; }
     void setStatusText(const QString &text) override { statusText = text; }
     void showTree(const TopicTree &tree) override { shownTree = tree; }
     void addTreeNodes(const QList<TopicNode> &nodes) override
@@ -57,7 +58,8 @@ public:
     RecordingPane main;
     RecordingPane second;
     PaneId front = PaneId::Main;
-    QList<PaneId> frontChanges; // every bring-to-front, in order
+    QList<PaneId> frontChanges;    // every bring-to-front, in order
+    std::optional<PaneId> focused; // the pane given the keyboard last
     QString statusText;
     TopicTree shownTree;
     QString selectedKey;

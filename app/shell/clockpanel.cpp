@@ -141,6 +141,8 @@ ClockPanel::ClockPanel(TimerControl &clockTimer, QWidget *parent)
         row->addWidget(box);
         row->addLayout(spinner);
         row->addWidget(unit);
+        // A typed value applies on Enter or on leaving the box.
+        connect(box, &QLineEdit::editingFinished, this, &ClockPanel::applyTyped);
         connect(m_up[g], &QToolButton::clicked, this, [this, g] { step(g, +1); });
         connect(m_down[g], &QToolButton::clicked, this, [this, g] { step(g, -1); });
     }
@@ -162,6 +164,16 @@ void ClockPanel::showBoxes()
 void ClockPanel::tick()
 {
     m_clock.tick(QTime::currentTime());
+    showBoxes();
+    m_dial->update();
+}
+
+void ClockPanel::applyTyped()
+{
+    m_clock.hoursText = Text8->text();
+    m_clock.minutesText = Text7->text();
+    m_clock.secondsText = Text6->text();
+    m_clock.applyTyped();
     showBoxes();
     m_dial->update();
 }

@@ -34,6 +34,7 @@ public:
 
 private:
     void step(int group, int direction);
+    void applyTyped();
     void showBoxes();
 
     class Dial;

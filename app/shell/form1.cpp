@@ -18,6 +18,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
@@ -85,11 +86,24 @@ Form1::Form1(const QString &programFolder, ProgramFiles &files, SettingsStore &s
         TabStrip1->setTabData(index, tab.key);
     }
 
-    TreeView1 = new TopicTreeWidget(central);
-    TreeView1->setFixedWidth(209);
+    // The user may widen the tree to read long captions; it opens 209 pixels
+    // wide, 5 pixels from the panes, and keeps its width when the window grows.
+    m_splitter = new QSplitter(Qt::Horizontal, central);
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->setHandleWidth(5);
+    TreeView1 = new TopicTreeWidget(m_splitter);
+    TreeView1->setMinimumWidth(120);
 
     QWebEngineProfile *profile = WebPane::sharedProfile(programFolder, this);
-    m_panes = new QStackedWidget(central);
+    m_panes = new QStackedWidget(m_splitter);
+    m_panes->setMinimumWidth(200);
+    m_splitter->addWidget(TreeView1);
+    m_splitter->addWidget(m_panes);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    // The tree keeps the width the user dragged it to.
+    connect(m_splitter, &QSplitter::splitterMoved, this,
+            [this] { m_treeWidth = TreeView1->width(); });
     WebBrowser1 = new WebPane(profile, programFolder, m_panes);
     WebBrowser1->setObjectName(u"WebBrowser1"_s);
     WebBrowser2 = new WebPane(profile, programFolder, m_panes);
@@ -136,7 +150,9 @@ Form1::Form1(const QString &programFolder, ProgramFiles &files, SettingsStore &s
                 m_controller->pageEvent(kind, targetName, document);
             });
 
-    // The window opens centred with a client area of 739 × 518 pixels.
+    // The window opens centred with a client area of 739 × 518 pixels; below
+    // 640 × 400 the pages would wrap a character a line.
+    setMinimumSize(640, 400);
     resize(739, 518);
     if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
@@ -194,6 +210,14 @@ void Form1::bringToFront(PaneId id)
     m_panes->setCurrentWidget(id == PaneId::Main     ? static_cast<QWidget *>(WebBrowser1)
                               : id == PaneId::Second ? static_cast<QWidget *>(WebBrowser2)
                                                      : Picture2);
+}
+
+void Form1::focusPane(PaneId id)
+{
+    QWidget *pane = id == PaneId::Main     ? static_cast<QWidget *>(WebBrowser1)
+                    : id == PaneId::Second ? static_cast<QWidget *>(WebBrowser2)
+                                           : Picture2;
+    pane->setFocus(Qt::OtherFocusReason);
 }
 
 PaneId Form1::frontPane() const
@@ -281,13 +305,14 @@ void Form1::resizeEvent(QResizeEvent *event)
 
 void Form1::layOut()
 {
+    const int treeWidth = m_treeWidth;
     LayoutInput input;
     input.innerWidth = width();
     input.innerHeight = height();
     input.toolbarHeight = Toolbar1->height();
     input.statusBarHeight = statusBar()->height();
     input.tabRowHeight = TabStrip1->sizeHint().height();
-    input.treeWidth = TreeView1->width();
+    input.treeWidth = treeWidth;
     const std::optional<WindowLayout> layout = computeLayout(input);
     if (!layout)
         return;
@@ -302,8 +327,10 @@ void Form1::layOut()
     place(m_tabFrame, {strip.left, strip.top + input.tabRowHeight, strip.width,
                        std::max(0, strip.height - input.tabRowHeight)});
     place(TabStrip1, {strip.left, strip.top, strip.width, input.tabRowHeight});
-    place(TreeView1, layout->tree);
-    place(m_panes, layout->pane);
+    const Box &tree = layout->tree;
+    const Box &pane = layout->pane;
+    place(m_splitter, {tree.left, tree.top, pane.left + pane.width - tree.left, tree.height});
+    m_splitter->setSizes({treeWidth, pane.width});
 }
 
 } // namespace quorvel

@@ -10,6 +10,7 @@
 
 class QActionGroup;
 class QLabel;
+class QSplitter;
 class QStackedWidget;
 class QTabBar;
 class QToolBar;
@@ -40,6 +41,7 @@ public:
     // MainView
     HtmlPane &pane(PaneId id) override;
     void bringToFront(PaneId id) override;
+    void focusPane(PaneId id) override;
     void setStatusText(const QString &text) override;
     void showTree(const TopicTree &tree) override;
     void addTreeNodes(const QList<TopicNode> &nodes) override;
@@ -73,6 +75,8 @@ private:
 
     QFrame *m_tabFrame = nullptr;
     QStackedWidget *m_panes = nullptr;
+    QSplitter *m_splitter = nullptr; // the tree | the panes
+    int m_treeWidth = 209;           // as the user left it
     QActionGroup *m_modeGroup = nullptr;
     std::unique_ptr<WindowTimer> m_timers[6];
     std::unique_ptr<MainWindowController> m_controller;

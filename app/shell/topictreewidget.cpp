@@ -54,6 +54,7 @@ QTreeWidgetItem *TopicTreeWidget::makeItem(const TopicNode &node)
     QTreeWidgetItem *parentItem = m_items.value(node.parentKey);
     auto *item = parentItem ? new QTreeWidgetItem(parentItem) : new QTreeWidgetItem(this);
     item->setText(0, node.caption);
+    item->setToolTip(0, node.caption); // a long caption is cut with "…"
     item->setData(0, keyRole, node.key);
     item->setIcon(0, node.icon == NodeIcon::Group ? m_groupIcon : m_topicIcon);
     m_items.insert(node.key, item);

@@ -18,6 +18,8 @@ private Q_SLOTS:
     void spinnersWrapAround_data();
     void spinnersWrapAround();
     void minutesMoveTheHourHand();
+    void typedValuesApply_data();
+    void typedValuesApply();
 };
 
 void TestClock::tickShowsTheTime_data()
@@ -123,6 +125,35 @@ void TestClock::minutesMoveTheHourHand()
     clock.stepHours(+1);
     QCOMPARE(clock.hoursText, u"4"_s);
     QCOMPARE(clock.hourAngle, 142.5f);
+}
+
+void TestClock::typedValuesApply_data()
+{
+    QTest::addColumn<QStringList>("typed"); // hours, minutes, seconds
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QList<float>>("angles"); // hour, minute, second hands
+    QTest::newRow("3:30:15") << QStringList{u"3"_s, u"30"_s, u"15"_s}
+                             << QStringList{u"3"_s, u"30"_s, u"15"_s} << QList<float>{105, 180, 90};
+    QTest::newRow("clamped") << QStringList{u"30"_s, u"75"_s, u"99"_s}
+                             << QStringList{u"23"_s, u"59"_s, u"59"_s}
+                             << QList<float>{359.5f, 354, 354};
+    QTest::newRow("no number") << QStringList{u"abc"_s, u""_s, u"-5"_s}
+                               << QStringList{u"0"_s, u"0"_s, u"0"_s} << QList<float>{0, 0, 0};
+}
+
+void TestClock::typedValuesApply()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QStringList, shown);
+    QFETCH(QList<float>, angles);
+    TeachingClock clock;
+    clock.tick(QTime(8, 20, 40));
+    clock.hoursText = typed[0];
+    clock.minutesText = typed[1];
+    clock.secondsText = typed[2];
+    clock.applyTyped();
+    QCOMPARE((QStringList{clock.hoursText, clock.minutesText, clock.secondsText}), shown);
+    QCOMPARE((QList<float>{clock.hourAngle, clock.minuteAngle, clock.secondAngle}), angles);
 }
 
 QTEST_GUILESS_MAIN(TestClock)

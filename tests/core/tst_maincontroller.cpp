@@ -12,6 +12,7 @@
 
 #include <QRegularExpression>
 #include <QTest>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using namespace quorvel;
@@ -309,7 +310,9 @@ void TestMainController::everyNodeRunsTheHandlerOfItsRoute()
                 if (const Route route = routeFor(tag.family, tag.number); route != Route::None)
                     expected.append(route);
             }
-            QVERIFY2(ran == expected, qPrintable(node.key + u' ' + node.tag));
+            // Not QList's ==: Qt 6.4 hands memcmp a null pointer for two
+            // empty lists, which the sanitizer build stops on.
+            QVERIFY2(std::ranges::equal(ran, expected), qPrintable(node.key + u' ' + node.tag));
             ++checked;
         }
     }

@@ -218,6 +218,47 @@ void TestGradingFlow::twentyFourAndGamePages()
     QVERIFY(app.window.WebBrowser2->url().path().endsWith(u"/flash/1.htm"_s));
     QCOMPARE(evaluate(app.window.WebBrowser2, u"document.title"_s).toString(), u"测试心算能力"_s);
 
+    // The game has the keyboard: Enter starts it, and a whole test runs by
+    // keyboard.
+    WebPane *game = app.window.WebBrowser2;
+    QTRY_VERIFY_WITH_TIMEOUT(game->focusProxy() && game->focusProxy()->hasFocus(), 5000);
+    QTest::keyClick(game->focusProxy(), Qt::Key_Return);
+    const auto visible = [game](const QString &id) {
+        return !evaluate(game,
+                         u"document.getElementById('%1').classList.contains('hidden')"_s.arg(id))
+                    .toBool();
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(visible(u"quizView"_s), 5000);
+    for (int q = 1; q <= 20; ++q) {
+        QTRY_VERIFY_WITH_TIMEOUT(
+            evaluate(game, u"document.getElementById('qNumber').textContent === '%1' && "
+                           u"!document.getElementById('answerBox').readOnly"_s.arg(q))
+                .toBool(),
+            5000);
+        const QString answer = evaluate(game, uR"((() => {
+            const m = document.getElementById('qText').textContent.match(/(\d+) (.) (\d+)/);
+            const a = Number(m[1]), b = Number(m[3]);
+            return String({'+': a + b, '\u2212': a - b, '\u00d7': a * b, '\u00f7': a / b}[m[2]]);
+            })())"_s)
+                                   .toString();
+        QTest::keyClicks(game->focusProxy(), answer);
+        QTest::keyClick(game->focusProxy(), Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            evaluate(game, u"document.getElementById('answerBox').readOnly"_s).toBool(), 5000);
+        QTest::keyClick(game->focusProxy(), Qt::Key_Return);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(visible(u"resultView"_s), 5000);
+    QCOMPARE(evaluate(game, u"document.getElementById('rRight').textContent"_s).toString(),
+             u"20 / 20 题"_s);
+    // The summary is in view, and the restart button waits before taking the
+    // focus.
+    QVERIFY(evaluate(game, u"document.getElementById('stars').getBoundingClientRect().top >= 0"_s)
+                .toBool());
+    QVERIFY(evaluate(game, u"document.activeElement.id"_s).toString() != u"againButton"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(evaluate(game, u"document.activeElement.id"_s).toString(),
+                              u"againButton"_s, 5000);
+    QVERIFY(visible(u"resultView"_s));
+
     // Any other node brings the main pane back to the front.
     controller.nodeClicked(u"q61"_s);
     QCOMPARE(app.window.frontPane(), PaneId::Main);

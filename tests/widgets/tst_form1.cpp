@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTest>
@@ -189,6 +190,7 @@ void TestForm1::layoutSurvivesATinyWindow()
 
     w.resize(1, 1);
     QApplication::processEvents();
+    QCOMPARE(w.size(), QSize(640, 400)); // no smaller
     for (QWidget *child : w.centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         QVERIFY(child->width() >= 0);
         QVERIFY(child->height() >= 0);
@@ -201,6 +203,25 @@ void TestForm1::layoutSurvivesATinyWindow()
     QCOMPARE(w.WebBrowser1->parentWidget()->x(), w.TreeView1->x() + 209 + 5);
     QCOMPARE(w.WebBrowser1->parentWidget()->y(), w.TreeView1->y());
     QCOMPARE(w.WebBrowser1->parentWidget()->height(), w.TreeView1->height());
+
+    // The tree can be widened, and keeps its width when the window grows.
+    auto *splitter = qobject_cast<QSplitter *>(w.TreeView1->parentWidget());
+    QVERIFY(splitter);
+    splitter->setSizes({300, splitter->width() - 300 - splitter->handleWidth()});
+    Q_EMIT splitter->splitterMoved(300, 1);
+    w.resize(900, 600);
+    QApplication::processEvents();
+    QCOMPARE(w.TreeView1->width(), 300);
+    QCOMPARE(w.WebBrowser1->parentWidget()->x(), 300 + 5);
+    w.resize(739, 518);
+    splitter->setSizes({209, splitter->width() - 209 - splitter->handleWidth()});
+    Q_EMIT splitter->splitterMoved(209, 1);
+    QApplication::processEvents();
+    QCOMPARE(w.TreeView1->width(), 209);
+
+    // Long captions show in full as a tooltip.
+    const QTreeWidgetItem *item = w.TreeView1->topLevelItem(0);
+    QCOMPARE(item->toolTip(0), item->text(0));
 }
 
 void TestForm1::passwordButtonNeedsTheAdvancedUser()
@@ -240,6 +261,12 @@ void TestForm1::teachingClockPanel()
     clock->down(1)->click();
     QCOMPARE(clock->Text7->text(), u"8"_s);
     QCOMPARE(clock->clock().minuteAngle, 48.0f);
+    // Or typed: Enter applies it.
+    clock->Text7->setFocus();
+    clock->Text7->selectAll();
+    QTest::keyClicks(clock->Text7, u"30"_s);
+    QTest::keyClick(clock->Text7, Qt::Key_Return);
+    QCOMPARE(clock->clock().minuteAngle, 180.0f);
     clock->Check1->click();
     QVERIFY(w.timer(TimerId::ClockTick).isEnabled());
     w.TabStrip1->setCurrentIndex(0);
