@@ -91,4 +91,15 @@ QString timePuzzleAnswers()
     return text;
 }
 
+QString termList(int groupNumber)
+{
+    static const char16_t *const files[] = {u"terms/integers.txt", u"terms/decimals.txt",
+                                            u"terms/fractions.txt", u"terms/percent.txt",
+                                            u"terms/geometry.txt"};
+    const int index = groupNumber - 6002;
+    if (index < 0 || index >= int(std::size(files)))
+        return {};
+    return stored(QString::fromUtf16(files[index]));
+}
+
 } // namespace quorvel::texts

@@ -36,4 +36,10 @@ QString factorisationConcept();
 QString timePuzzles();
 QString timePuzzleAnswers();
 
+// The term list of a group of "基础知识" by its tag number: 6002 整数,
+// 6003 小数, 6004 分数, 6005 百分数 and 比, 6006 几何. One line per term,
+// "[" term "]" definition (which may hold HTML such as "<br>"); lines end
+// with CR LF. Empty for any other number.
+QString termList(int groupNumber);
+
 } // namespace quorvel::texts

@@ -77,6 +77,14 @@ MarkedPage markItems(PageDocument &page, const MarkingRules &rules)
     return marked;
 }
 
+int itemCountOf(const PageDocument &page)
+{
+    int items = 0;
+    while (boxesOf(page, items + 1, {}))
+        ++items;
+    return items;
+}
+
 QString resultLine(int score, int seconds)
 {
     if (score == 100)

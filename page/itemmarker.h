@@ -45,6 +45,10 @@ struct MarkedPage
 
 MarkedPage markItems(PageDocument &page, const MarkingRules &rules);
 
+// The items of a page that came as a file: answer boxes numbered 1, 2, …
+// without a gap.
+int itemCountOf(const PageDocument &page);
+
 // The result line for a score; the 100-point line shows the medal.
 QString resultLine(int score, int seconds);
 

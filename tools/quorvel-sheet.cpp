@@ -316,6 +316,7 @@ int main(int argc, char *argv[])
     view.second.navigations.clear();
     view.frontChanges.clear();
     view.messages.clear();
+    view.sounds.clear();
     controller.nodeClicked(key);
 
     for (PaneId id : std::as_const(view.frontChanges))
@@ -324,6 +325,8 @@ int main(int argc, char *argv[])
         printLine(stderr, u"navigate WebBrowser1: "_s + path);
     for (const QString &path : std::as_const(view.second.navigations))
         printLine(stderr, u"navigate WebBrowser2: "_s + path);
+    for (const QString &sound : std::as_const(view.sounds))
+        printLine(stderr, u"play: "_s + sound);
     for (const QString &message : std::as_const(view.messages))
         printLine(stderr, u"message: "_s + message);
     view.messages.clear();

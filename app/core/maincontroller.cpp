@@ -193,9 +193,12 @@ void MainWindowController::dispatch(const TopicNode &node)
     if (const auto handler = m_pageHandlers.value(routeFor(tag.family, tag.number)))
         handler(click);
 
-    // A handler that loaded a file into the main pane keeps it shown.
-    if (m_mainPaneNavigated)
+    // A handler that loaded a file into the main pane keeps it shown; the
+    // file's own boxes say how many items it has.
+    if (m_mainPaneNavigated) {
+        state.pageItemCount = 0;
         return;
+    }
     writePage(click.page.text);
     state.pageItemCount = click.page.items;
     m_pairAnswer = click.page.pairAnswer;
@@ -236,6 +239,11 @@ void MainWindowController::navigate(PaneId pane, const QString &relativePath)
         ++m_pageSerial;
     }
     m_view.pane(pane).navigate(m_files.absolutePath(relativePath));
+}
+
+void MainWindowController::playSound(const QString &relativePath)
+{
+    m_view.playSound(m_files.absolutePath(relativePath));
 }
 
 void MainWindowController::showStartPage()
@@ -342,7 +350,7 @@ void MainWindowController::gradePage(PageDocument &document)
     for (GradingVariant variant : gradingVariants(key, parentKey)) {
         if (usesItemGrading(variant)) {
             MarkingRules rules;
-            rules.items = state.pageItemCount;
+            rules.items = state.pageItemCount > 0 ? state.pageItemCount : itemCountOf(document);
             rules.inequality = m_view.displayMode() == DisplayMode::Inequality &&
                                tabCaption() == catalogue::arithmeticTab;
             rules.pairAnswer = m_pairAnswer;

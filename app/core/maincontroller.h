@@ -123,6 +123,7 @@ private:
     void navigate(PaneId pane, const QString &relativePath) override;
     void bringToFront(PaneId pane) override { m_view.bringToFront(pane); }
     void focusPane(PaneId pane) override { m_view.focusPane(pane); }
+    void playSound(const QString &relativePath) override;
     bool fillGroupOnce(const QString &groupKey, const QList<TopicNode> &children) override;
     void applyToMainPane(const DomEdits &edits) override;
     int pageSerial() const override { return m_pageSerial; }

@@ -50,6 +50,9 @@ public:
     virtual ~MainView() = default;
     virtual HtmlPane &pane(PaneId id) = 0; // Main or Second
     virtual void bringToFront(PaneId id) = 0;
+    // Plays a sound file (a spoken term); a file that cannot be played, or no
+    // audio device, is silence.
+    virtual void playSound(const QString &absolutePath) = 0;
     // The keyboard goes to a pane (a game page that starts on Enter).
     virtual void focusPane(PaneId id) = 0;
     virtual void setStatusText(const QString &text) = 0;

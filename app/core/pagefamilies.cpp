@@ -10,6 +10,7 @@ PageFamilies registerPageFamilies(FamilyRegistry &registry, FamilyContext &conte
     registerFourOperationPages(registry, context);
     families.games = registerGames(registry, context);
     registerClock(registry, context);
+    registerReferencePages(registry, context);
     registerFractionPages(registry, context);
     registerDivisorPages(registry, context);
     registerEquationAndAreaPages(registry, context);

@@ -32,6 +32,7 @@ PageFamilies registerPageFamilies(FamilyRegistry &registry, FamilyContext &conte
 void registerFourOperationPages(FamilyRegistry &registry, FamilyContext &context);
 std::shared_ptr<GameFamily> registerGames(FamilyRegistry &registry, FamilyContext &context);
 void registerClock(FamilyRegistry &registry, FamilyContext &context);
+void registerReferencePages(FamilyRegistry &registry, FamilyContext &context);
 void registerFractionPages(FamilyRegistry &registry, FamilyContext &context);
 void registerDivisorPages(FamilyRegistry &registry, FamilyContext &context);
 void registerEquationAndAreaPages(FamilyRegistry &registry, FamilyContext &context);

@@ -59,6 +59,8 @@ public:
     virtual void navigate(PaneId pane, const QString &relativePath) = 0;
     virtual void bringToFront(PaneId pane) = 0;
     virtual void focusPane(PaneId pane) = 0;
+    // Plays a sound file of the program folder.
+    virtual void playSound(const QString &relativePath) = 0;
     // Adds the children of a group the first time it is clicked after the
     // tree was built; false (and nothing added) when it was filled already.
     virtual bool fillGroupOnce(const QString &groupKey, const QList<TopicNode> &children) = 0;

@@ -34,6 +34,7 @@ public:
     HtmlPane &pane(PaneId id) override { return id == PaneId::Second ? second : main; }
     void bringToFront(PaneId id) override;
     void focusPane(PaneId id) override { focused = id; }
+    void playSound(const QString &absolutePath) override { sounds.append(absolutePath); }
     void setStatusText(const QString &text) override { statusText = text; }
     void showTree(const TopicTree &tree) override { shownTree = tree; }
     void addTreeNodes(const QList<TopicNode> &nodes) override
@@ -60,6 +61,7 @@ public:
     PaneId front = PaneId::Main;
     QList<PaneId> frontChanges;    // every bring-to-front, in order
     std::optional<PaneId> focused; // the pane given the keyboard last
+    QStringList sounds;            // every sound played, in order
     QString statusText;
     TopicTree shownTree;
     QString selectedKey;

@@ -12,8 +12,10 @@
 #include "page/pagedocument.h"
 
 #include <QActionGroup>
+#include <QAudioOutput>
 #include <QFrame>
 #include <QLabel>
+#include <QMediaPlayer>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -210,6 +212,19 @@ void Form1::bringToFront(PaneId id)
     m_panes->setCurrentWidget(id == PaneId::Main     ? static_cast<QWidget *>(WebBrowser1)
                               : id == PaneId::Second ? static_cast<QWidget *>(WebBrowser2)
                                                      : Picture2);
+}
+
+void Form1::playSound(const QString &absolutePath)
+{
+    // Made when first needed, so a run that plays nothing never opens the
+    // audio system. Errors (no device, a broken file) are silence.
+    if (!MediaPlayer1) {
+        MediaPlayer1 = new QMediaPlayer(this);
+        MediaPlayer1->setAudioOutput(new QAudioOutput(MediaPlayer1));
+    }
+    MediaPlayer1->stop();
+    MediaPlayer1->setSource(QUrl::fromLocalFile(absolutePath));
+    MediaPlayer1->play();
 }
 
 void Form1::focusPane(PaneId id)

@@ -10,6 +10,7 @@
 
 class QActionGroup;
 class QLabel;
+class QMediaPlayer;
 class QSplitter;
 class QStackedWidget;
 class QTabBar;
@@ -42,6 +43,7 @@ public:
     HtmlPane &pane(PaneId id) override;
     void bringToFront(PaneId id) override;
     void focusPane(PaneId id) override;
+    void playSound(const QString &absolutePath) override;
     void setStatusText(const QString &text) override;
     void showTree(const TopicTree &tree) override;
     void addTreeNodes(const QList<TopicNode> &nodes) override;
@@ -81,6 +83,7 @@ private:
     std::unique_ptr<WindowTimer> m_timers[6];
     std::unique_ptr<MainWindowController> m_controller;
     std::unique_ptr<QPrinter> m_printer;
+    QMediaPlayer *MediaPlayer1 = nullptr; // made at the first sound
 };
 
 } // namespace quorvel

@@ -17,6 +17,7 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -44,6 +45,7 @@ private Q_SLOTS:
     void secondStartBringsTheFirstForward();
     void dialogsShowOnlyTheirOwnTitle();
     void failedPrintIsSaid();
+    void soundsFailSilently();
 
 private:
     std::unique_ptr<TestWindow> m_app;
@@ -330,6 +332,24 @@ void TestForm1::failedPrintIsSaid()
     });
     Q_EMIT m_app->window.WebBrowser1->printFinished(false);
     QCOMPARE(shown, u"提示|打印没有成功！"_s);
+}
+
+void TestForm1::soundsFailSilently()
+{
+    // A recording, a missing file and a file that is no sound: whatever the
+    // audio system makes of them, no message box and no crash.
+    Form1 &w = m_app->window;
+    QTemporaryDir dir;
+    QFile broken(dir.filePath(u"broken.mp3"_s));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("not a sound");
+    broken.close();
+    for (const QString &path : {m_app->programFolder + u"/sound/商.mp3"_s,
+                                dir.filePath(u"missing.mp3"_s), broken.fileName()}) {
+        w.playSound(path);
+        QTest::qWait(200);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
 }
 
 QUORVEL_WEB_TEST_MAIN(TestForm1)
