@@ -13,6 +13,7 @@
 #include "drills/fouroperations.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
+#include "topics/wordproblems.h"
 
 #include <benchmark/benchmark.h>
 
@@ -168,12 +169,45 @@ void registerNodeClicks()
             ->Unit(benchmark::kMicrosecond);
 }
 
+// A word-problem page: the template file read, ten lines drawn, their slots
+// filled and ten expressions evaluated. Goal: p50 under 1 ms.
+void wordProblemBenchmark(benchmark::State &state, QString file)
+{
+    const DiskProgramFiles files(DiskProgramFiles::locate(QStringLiteral(QUORVEL_BENCH_BIN_DIR)));
+    std::vector<double> seconds;
+    quint64 index = 0;
+    for (auto _ : state) {
+        SeededRandom random(seedFor(7, index++));
+        const Clock::time_point start = Clock::now();
+        const Page page = wordproblems::page(files.readLines(file), random);
+        const double elapsed = secondsSince(start);
+        benchmark::DoNotOptimize(page.text.data());
+        state.SetIterationTime(elapsed);
+        seconds.push_back(elapsed);
+        if (page.items != 10) {
+            state.SkipWithError("the page has not ten problems");
+            return;
+        }
+    }
+    reportSpread(state, seconds);
+}
+
+void registerWordProblems()
+{
+    for (const char *file : {"一年级应用题.txt", "二年级应用题.txt", "三年级应用题.txt"})
+        benchmark::RegisterBenchmark((std::string("WordProblems/") + file).c_str(),
+                                     wordProblemBenchmark, QString::fromUtf8(file))
+            ->UseManualTime()
+            ->Unit(benchmark::kMicrosecond);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     registerPages();
     registerNodeClicks();
+    registerWordProblems();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

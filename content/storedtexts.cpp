@@ -102,4 +102,24 @@ QString termList(int groupNumber)
     return stored(QString::fromUtf16(files[index]));
 }
 
+QString puzzles()
+{
+    return stored(u"puzzles.txt"_s);
+}
+
+QString brainTeasers()
+{
+    return stored(u"brainteasers.txt"_s);
+}
+
+QString geometryExamples()
+{
+    return stored(u"geometryexamples.txt"_s);
+}
+
+QString reasoningTest()
+{
+    return stored(u"reasoningtest.txt"_s);
+}
+
 } // namespace quorvel::texts

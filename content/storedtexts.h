@@ -42,4 +42,14 @@ QString timePuzzleAnswers();
 // with CR LF. Empty for any other number.
 QString termList(int groupNumber);
 
+// The puzzle collections of "智力题" and the geometry worked examples, each
+// a heading line, then "【" title "】" problem, a line end and "答案="
+// answer, one after another; lines end with CR LF. 智力体操 has 40 puzzles,
+// 脑力体操 68 in the order of their nodes (q511 to q578), the examples 8 (q5801
+// to q5808), the reasoning test one (标准智力测试题).
+QString puzzles();
+QString brainTeasers();
+QString geometryExamples();
+QString reasoningTest();
+
 } // namespace quorvel::texts

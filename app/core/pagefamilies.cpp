@@ -11,6 +11,7 @@ PageFamilies registerPageFamilies(FamilyRegistry &registry, FamilyContext &conte
     families.games = registerGames(registry, context);
     registerClock(registry, context);
     registerReferencePages(registry, context);
+    registerProblemCollections(registry, context);
     registerFractionPages(registry, context);
     registerDivisorPages(registry, context);
     registerEquationAndAreaPages(registry, context);

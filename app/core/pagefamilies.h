@@ -33,6 +33,7 @@ void registerFourOperationPages(FamilyRegistry &registry, FamilyContext &context
 std::shared_ptr<GameFamily> registerGames(FamilyRegistry &registry, FamilyContext &context);
 void registerClock(FamilyRegistry &registry, FamilyContext &context);
 void registerReferencePages(FamilyRegistry &registry, FamilyContext &context);
+void registerProblemCollections(FamilyRegistry &registry, FamilyContext &context);
 void registerFractionPages(FamilyRegistry &registry, FamilyContext &context);
 void registerDivisorPages(FamilyRegistry &registry, FamilyContext &context);
 void registerEquationAndAreaPages(FamilyRegistry &registry, FamilyContext &context);

@@ -127,6 +127,8 @@ Route questionRoute(int n)
         return Route::Puzzles;
     if (between(n, 801, 808))
         return Route::GeometryExamples;
+    if (n == 55555)
+        return Route::PuzzleGroup; // "智力题": the reveal button alone
     return Route::None;
 }
 

@@ -75,6 +75,7 @@ enum class Route
     IntelligenceTest,
     Puzzles,
     GeometryExamples,
+    PuzzleGroup,
     // Runs first for every "$" node: the time-interval page or nothing.
     TimeInterval,
 };

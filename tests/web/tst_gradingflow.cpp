@@ -63,6 +63,7 @@ private Q_SLOTS:
     void twentyFourAndGamePages();
     void fractionPageGradedInThePane();
     void minutesToHoursGradedInThePane();
+    void wordProblemsGradedInThePane();
 
 private:
     QTemporaryDir m_settings;
@@ -331,6 +332,36 @@ void TestGradingFlow::minutesToHoursGradedInThePane()
     // The clock node brings the clock panel to the front.
     controller.nodeClicked(u"q77"_s);
     QCOMPARE(app.window.frontPane(), PaneId::Clock);
+}
+
+void TestGradingFlow::wordProblemsGradedInThePane()
+{
+    TestWindow app(m_settings.path());
+    QVERIFY(openAsAdvanced(app, 10, u"q57"_s)); // "应用题-简单"
+    WebPane *pane = app.window.WebBrowser1;
+
+    // The answers with their units, but the third without its unit and the
+    // fifth left empty.
+    QCOMPARE(evaluate(pane, uR"((() => {
+        let n = 0;
+        for (let i = 1; ; ++i) {
+            const box = document.getElementsByName('answer' + i)[0];
+            if (!box) break;
+            const answer = box.getAttribute('tag').split('|')[0];
+            box.value = i === 3 ? answer.replace(/[^0-9.]/g, '') : i === 5 ? '' : answer;
+            ++n;
+        }
+        return n; })())"_s)
+                 .toInt(),
+             10);
+    clickElement(pane, u"document.getElementsByName('finish')[0]"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        evaluate(pane, u"document.body.innerText"_s).toString().contains(u"你的得分是80分"_s),
+        5000);
+    const QString text = evaluate(pane, u"document.body.innerText"_s).toString();
+    QCOMPARE(text.count(u"(√，正确答案："_s), 8);
+    QCOMPARE(text.count(u"(×，正确答案："_s), 2);
+    QVERIFY(text.contains(u"答案要写单位"_s));
 }
 
 QUORVEL_WEB_TEST_MAIN(TestGradingFlow)
