@@ -70,7 +70,7 @@ mu::Parser makeParser()
     parser.DefineOprt("\\", integerDivide, 3);
     parser.DefineOprt("*", multiply, 4);
     parser.DefineOprt("/", divide, 4);
-    parser.DefineOprt("^", power, 7, mu::oaRIGHT); // above the sign (6)
+    parser.DefineOprt("^", power, 7, mu::oaLEFT); // above the sign (6), left to right
     return parser;
 }
 

@@ -7,6 +7,7 @@
 #include "page/exactexpression.h"
 #include "page/randomsource.h"
 #include "topics/divisors.h"
+#include "topics/vbexpression.h"
 #include "topics/wordproblems.h"
 
 #include <QFile>
@@ -66,6 +67,8 @@ class TestWordProblems : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void vbOperators_data();
+    void vbOperators();
     void slotRules();
     void designExamples();
     void templateLint_data();
@@ -74,6 +77,35 @@ private Q_SLOTS:
     void gradingWithExplanations();
     void puzzleCollections();
 };
+
+void TestWordProblems::vbOperators_data()
+{
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<double>("value"); // NaN: no value
+    const double none = std::nan("");
+    QTest::newRow("integer division") << u"7\\2"_s << 3.0;
+    QTest::newRow("binds below *") << u"1+7\\2*2"_s << 2.0;
+    QTest::newRow("Mod below \\") << u"10 Mod 4\\2"_s << 0.0;
+    QTest::newRow("Mod keeps the dividend's sign") << u"-7 mod 3"_s << -1.0;
+    QTest::newRow("operands rounded half to even") << u"2.5\\1+3.5 Mod 3"_s << 3.0;
+    QTest::newRow("powers left to right") << u"2^3^2"_s << 64.0;
+    QTest::newRow("sign below ^") << u"-2^2"_s << -4.0;
+    QTest::newRow("decimals") << u"(7+5/10)*5"_s << 37.5;
+    QTest::newRow("division by zero") << u"5/(3-3)"_s << none;
+    QTest::newRow("integer division by zero") << u"5\\0.4"_s << none;
+    QTest::newRow("not arithmetic") << u"x+1"_s << none;
+}
+
+void TestWordProblems::vbOperators()
+{
+    QFETCH(QString, expression);
+    QFETCH(double, value);
+    const std::optional<double> result = evaluateVbExpression(expression);
+    if (std::isnan(value))
+        QVERIFY(!result);
+    else
+        QCOMPARE(result, std::optional<double>(value));
+}
 
 void TestWordProblems::slotRules()
 {
