@@ -1,13 +1,54 @@
-// The olympiad explanation pages of "奥数题详解": the answer choices R1 to R4
-// bind at a mouse-down on the page, a choice's mouse-up checks it and notes
-// whether it was the right one.
+// The olympiad problems: "数学趣题", a problem page and an answer page behind
+// the answer password for each of 86 problems, and "奥数题详解", 196 pages
+// answered by a choice or a box and graded with their explanation. On those,
+// the answer choices R1 to R4 bind at a mouse-down on the page, and a
+// choice's mouse-up checks it and notes whether it was the right one.
 #include "app/core/nodekeys.h"
 #include "app/core/pagefamilies.h"
+#include "page/answermatch.h"
 #include "page/pagedocument.h"
 
 using namespace Qt::StringLiterals;
 
 namespace quorvel {
+
+QString explanationHtml(const QString &stored)
+{
+    // Text stays text: only the bracket notation makes markup.
+    QString html = stored;
+    html.replace(u'&', u"&amp;"_s).replace(u'<', u"&lt;"_s).replace(u'>', u"&gt;"_s);
+    return html.replace(u"[br]"_s, u"<br>"_s)
+        .replace(u"[img"_s, u"<img"_s)
+        .replace(u"]]]]]]"_s, u">"_s);
+}
+
+namespace {
+
+void gradeExplanationPage(ExplanationChoices &choices, PageDocument &page)
+{
+    const PageElement *finish = page.find(u"finish"_s);
+    if (!finish)
+        return;
+    const QString explanation = explanationHtml(finish->tag);
+    const QString right = u"<br><br>（√）<br><br>答案解释：<br><br>"_s;
+    const QString wrong = u"<br><br>（×）<br><br>正确答案及解释：<br><br>"_s;
+    QString said;
+    if (choices.choiceMade) {
+        said = choices.choiceCorrect ? right : wrong;
+        if (choices.choiceCorrect)
+            choices.choiceCorrect = false;
+        choices.choiceMade = false;
+    } else if (choices.answerEmpty) {
+        said = u"<br><br>正确答案及解释：<br><br>"_s;
+        choices.answerEmpty = false;
+    } else {
+        const PageElement *answer = page.find(u"answer"_s);
+        said = answer && answersMatch(answer->value, answer->tag) ? right : wrong;
+    }
+    page.insertHtmlAfter(u"finish"_s, said + explanation);
+}
+
+} // namespace
 
 std::shared_ptr<ExplanationChoices> registerExplanationPages(FamilyRegistry &registry,
                                                              FamilyContext &context)
@@ -42,6 +83,31 @@ std::shared_ptr<ExplanationChoices> registerExplanationPages(FamilyRegistry &reg
                 page.setChecked(name, name == targetName);
             choices->choiceMade = true;
         }
+    });
+    registry.onGrading(GradingVariant::OlympiadExplanations,
+                       [choices](PageDocument &page) { gradeExplanationPage(*choices, page); });
+
+    // "第12题" opens zimu/aoshu12.htm in the main pane.
+    registry.onNode(Route::OlympiadExplanations, [&context](NodeClick &click) {
+        context.bringToFront(PaneId::Main);
+        const QString number = click.node.caption.mid(1).remove(u'题');
+        bool ok = false;
+        number.toInt(&ok);
+        if (ok)
+            context.navigate(PaneId::Main, u"zimu/aoshu"_s + number + u".htm"_s);
+    });
+
+    // 数学趣题: problem m in zimu/sxqt/m/index.htm, its answer beside it in
+    // indexa.htm, opened only for the advanced user.
+    registry.onNode(Route::FunProblems, [&context](NodeClick &click) {
+        context.bringToFront(PaneId::Main);
+        const QString folder = u"zimu/sxqt/"_s + QString::number(click.number - 5356500);
+        if (!click.node.key.startsWith(u"qa53565"_s)) {
+            context.navigate(PaneId::Main, folder + u"/index.htm"_s);
+            return;
+        }
+        if (context.mayShowAnswers())
+            context.navigate(PaneId::Main, folder + u"/indexa.htm"_s);
     });
     return choices;
 }

@@ -26,6 +26,10 @@ struct PageFamilies
     std::shared_ptr<ExplanationChoices> explanations;
 };
 
+// A stored explanation as HTML: its text escaped, then "[br]" as a line
+// break, "[img" … "]]]]]]" as an image.
+QString explanationHtml(const QString &stored);
+
 PageFamilies registerPageFamilies(FamilyRegistry &registry, FamilyContext &context);
 
 // The register function of each handler file.

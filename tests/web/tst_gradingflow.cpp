@@ -64,6 +64,7 @@ private Q_SLOTS:
     void fractionPageGradedInThePane();
     void minutesToHoursGradedInThePane();
     void wordProblemsGradedInThePane();
+    void olympiadChoiceGradedInThePane();
 
 private:
     QTemporaryDir m_settings;
@@ -362,6 +363,38 @@ void TestGradingFlow::wordProblemsGradedInThePane()
     QCOMPARE(text.count(u"(√，正确答案："_s), 8);
     QCOMPARE(text.count(u"(×，正确答案："_s), 2);
     QVERIFY(text.contains(u"答案要写单位"_s));
+}
+
+void TestGradingFlow::olympiadChoiceGradedInThePane()
+{
+    TestWindow app(m_settings.path());
+    app.window.show();
+    QVERIFY(startAndWait(app));
+    MainWindowController &controller = app.window.controller();
+    controller.accounts().reloadStoredPassword();
+    controller.accounts().confirmLogin(u"463"_s);
+    WebPane *pane = app.window.WebBrowser1;
+    QSignalSpy applied(pane->bridge(), &PaneBridge::applied);
+    app.window.TabStrip1->setCurrentIndex(14); // "奥数题详解"
+    QVERIFY(applied.wait(20000));
+
+    // 第2题 offers four choices: a wrong one, chosen with the mouse.
+    QSignalSpy ready(pane->bridge(), &PaneBridge::ready);
+    controller.nodeClicked(u"q66788002"_s);
+    QVERIFY(ready.wait(10000)); // the page's bridge reports its events
+    clickElement(pane, u"[...document.querySelectorAll('input[type=radio]')].find("
+                       u"r => r.getAttribute('tag') !== 'good')"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(evaluate(pane,
+                                      u"[...document.querySelectorAll('input[type=radio]')].some("
+                                      u"r => r.checked)"_s)
+                                 .toBool(),
+                             5000);
+    clickElement(pane, u"document.getElementsByName('finish')[0]"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        evaluate(pane, u"document.body.innerText"_s).toString().contains(u"（×）"_s), 5000);
+    const QString text = evaluate(pane, u"document.body.innerText"_s).toString();
+    QVERIFY(text.contains(u"正确答案及解释："_s));
+    QVERIFY(text.contains(u"答：结果是400，选C。"_s));
 }
 
 QUORVEL_WEB_TEST_MAIN(TestGradingFlow)
