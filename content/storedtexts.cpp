@@ -122,4 +122,22 @@ QString reasoningTest()
     return stored(u"reasoningtest.txt"_s);
 }
 
+QString examPaperCode(int i)
+{
+    if (i < 0 || i > 22)
+        return {};
+    if (i >= 22)
+        ++i; // no grade 6 second-term mid-term
+    return QString::number(i / 4 + 1) + QString::number(i % 4 + 1);
+}
+
+QString paperAnswers(int element)
+{
+    if (element >= 0 && element <= 22)
+        return stored(u"papers/exam-"_s + examPaperCode(element) + u".txt"_s);
+    if (element >= 23 && element <= 35)
+        return stored(u"papers/olympiad-"_s + QString::number(1991 + element - 23) + u".txt"_s);
+    return {};
+}
+
 } // namespace quorvel::texts

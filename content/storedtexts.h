@@ -52,4 +52,15 @@ QString brainTeasers();
 QString geometryExamples();
 QString reasoningTest();
 
+// The answers of the papers, elements 0 to 35: 0 to 22 the 23 school exam
+// papers in the order of their nodes (grade 1 first term mid-term first;
+// grade 6 has no second-term mid-term), 23 to 35 the olympiad papers of 1991
+// to 2003 (34, the year 2002, is "缺"). Lines end with CR LF; empty for any
+// other element.
+QString paperAnswers(int element);
+
+// The file code of exam paper i (0 to 22): the grade, then 1 first-term
+// mid-term, 2 first-term final, 3 second-term mid-term, 4 second-term final.
+QString examPaperCode(int i);
+
 } // namespace quorvel::texts

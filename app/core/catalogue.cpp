@@ -188,7 +188,8 @@ void TreeFiller::addFolderPages(const QString &key, const QString &tag, const Ch
         if (name == indexPage)
             continue;
         const QString number = QString::number(children.number + i);
-        add(u'q' + number, name.chopped(qMin<qsizetype>(4, name.size())), key, tagLetter + number);
+        // A name too short for "x.htm" is listed whole.
+        add(u'q' + number, name.size() < 5 ? name : name.chopped(4), key, tagLetter + number);
     }
 }
 

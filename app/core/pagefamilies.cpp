@@ -12,6 +12,7 @@ PageFamilies registerPageFamilies(FamilyRegistry &registry, FamilyContext &conte
     registerClock(registry, context);
     registerReferencePages(registry, context);
     registerProblemCollections(registry, context);
+    registerPapersAndLectures(registry, context);
     registerFractionPages(registry, context);
     registerDivisorPages(registry, context);
     registerEquationAndAreaPages(registry, context);

@@ -38,6 +38,7 @@ std::shared_ptr<GameFamily> registerGames(FamilyRegistry &registry, FamilyContex
 void registerClock(FamilyRegistry &registry, FamilyContext &context);
 void registerReferencePages(FamilyRegistry &registry, FamilyContext &context);
 void registerProblemCollections(FamilyRegistry &registry, FamilyContext &context);
+void registerPapersAndLectures(FamilyRegistry &registry, FamilyContext &context);
 void registerFractionPages(FamilyRegistry &registry, FamilyContext &context);
 void registerDivisorPages(FamilyRegistry &registry, FamilyContext &context);
 void registerEquationAndAreaPages(FamilyRegistry &registry, FamilyContext &context);

@@ -140,11 +140,12 @@ Form1::Form1(const QString &programFolder, ProgramFiles &files, SettingsStore &s
             [this](int index) { m_controller->selectTab(index); });
     connect(TreeView1, &TopicTreeWidget::nodeClicked, this,
             [this](const QString &key) { m_controller->nodeClicked(key); });
-    connect(WebBrowser1, &QWebEngineView::printFinished, this, [this](bool success) {
-        m_printer.reset();
-        if (!success)
-            showMessage(u"打印没有成功！"_s);
-    });
+    for (WebPane *pane : {WebBrowser1, WebBrowser2})
+        connect(pane, &QWebEngineView::printFinished, this, [this](bool success) {
+            m_printer.reset();
+            if (!success)
+                showMessage(u"打印没有成功！"_s);
+        });
     connect(WebBrowser1->bridge(), &PaneBridge::pageEvent, this,
             [this](const QString &kind, const QString &targetName, const QString &,
                    const QJsonArray &snapshot) {
@@ -307,9 +308,10 @@ void Form1::printMainPane()
     dialog.setWindowTitle(u"打印"_s);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    // The printer must live until the pane reports the page printed.
+    // The printer must live until the pane reports the page printed. A paper
+    // or a lesson in the second pane is what the user sees, so that prints.
     m_printer = std::move(printer);
-    WebBrowser1->print(m_printer.get());
+    (frontPane() == PaneId::Second ? WebBrowser2 : WebBrowser1)->print(m_printer.get());
 }
 
 void Form1::resizeEvent(QResizeEvent *event)

@@ -14,12 +14,15 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWebEnginePage>
 
 using namespace Qt::StringLiterals;
 using namespace quorvel;
@@ -50,6 +53,7 @@ private Q_SLOTS:
     void aWholePageByKeyboard();
     void levelGameByMouse();
     void tabChangeShowsTheMedalPage();
+    void paperPrintsToPdf();
 
 private:
     std::unique_ptr<TestWindow> m_app;
@@ -374,6 +378,32 @@ void TestEndToEnd::tabChangeShowsTheMedalPage()
     QVERIFY(bodyOf(m_pane).startsWith(u"每当你得到一个100分的时候，就会得到一块奖牌。<br>"
                                       u"你现在已经得到了1块奖牌"_s));
     QVERIFY(m_app->window.TreeView1->itemForKey(u"q8888705"_s));
+}
+
+void TestEndToEnd::paperPrintsToPdf()
+{
+    // A paper in the second pane, as the print button prints it.
+    m_app->window.TabStrip1->setCurrentIndex(13); // "各年级试卷"
+    WebPane *paper = m_app->window.WebBrowser2;
+    QSignalSpy loaded(paper, &QWebEngineView::loadFinished);
+    m_app->window.controller().nodeClicked(u"q2001"_s);
+    QVERIFY(loaded.wait(20000));
+    QCOMPARE(m_app->window.frontPane(), PaneId::Second);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"paper.pdf"_s);
+    QSignalSpy printed(paper->page(), &QWebEnginePage::pdfPrintingFinished);
+    paper->page()->printToPdf(pdf, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                               QMarginsF(15, 15, 15, 15)));
+    QVERIFY(printed.wait(30000));
+    QVERIFY(printed.first().at(1).toBool());
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("%PDF"));
+    // A first-grade mid-term paper: a few A4 pages, not one per item.
+    const qsizetype pages = bytes.count("/Type /Page\n") + bytes.count("/Type /Page>>") +
+                            bytes.count("/Type /Page/") + bytes.count("/Type /Page ");
+    QVERIFY2(pages >= 1 && pages <= 6, qPrintable(QString::number(pages)));
 }
 
 QUORVEL_WEB_TEST_MAIN(TestEndToEnd)
