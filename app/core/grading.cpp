@@ -53,6 +53,8 @@ bool isTopicPageKey(const QString &key, const QString &parentKey)
     for (QStringView prefix : nodes::topicPagePrefixes)
         if (key.startsWith(prefix))
             return true;
+    if (key.startsWith(nodes::questionBank.key) && key.size() == nodes::questionBank.key.size() + 3)
+        return true;
     return parentKey == nodes::trueFalseSheets.key;
 }
 

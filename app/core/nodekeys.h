@@ -47,6 +47,8 @@ inline constexpr QStringView topicPagePrefixes[] = {u"q9",     u"q77877", u"q789
                                                     u"q75989", u"q77977", u"q76976", u"q75975",
                                                     u"q77277", u"q75375", u"q57257", u"q7968"};
 inline constexpr Node trueFalseSheets{u"q66878", 66878};
+// The question bank's entries, exercise pages graded item by item.
+inline constexpr Node questionBank{u"q86389", 86389};
 
 // 规律运算: the picture comparisons, marked in their one box "bj".
 inline constexpr QStringView comparisons[] = {u"q81", u"q82", u"q83", u"q84"};

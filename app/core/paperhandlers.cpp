@@ -1,7 +1,8 @@
-// The documents of "各年级试卷" and "讲座和故事": school exam papers and the
-// olympiad papers in the second pane, their answers written into the main
-// pane behind the answer password, the entrance-exam papers, the lectures,
-// the olympiad topic lessons and the two reading folders.
+// The documents of "各年级试卷", "讲座和故事" and "学习奥数": school exam
+// papers and the olympiad papers in the second pane, their answers written
+// into the main pane behind the answer password, the entrance-exam papers,
+// the lectures, the olympiad topic lessons, the lessons by grade, the
+// question bank's exercise pages and the two reading folders.
 #include "app/core/pagefamilies.h"
 #include "content/programfiles.h"
 #include "content/storedtexts.h"
@@ -28,6 +29,22 @@ QString answerPage(const QString &caption, const QString &answers)
     return u"<h1>"_s + caption + u"</h1>"_s + text.replace(u"\r\n"_s, u"<br>"_s);
 }
 
+// The file an index line names before its first ">" ("3aoshu01.htm>第1讲 …<"),
+// in "zimu/"; empty when the line names none, or names a path that would
+// leave the folder.
+QString indexedFile(const std::optional<QStringList> &lines, int line)
+{
+    if (!lines || line < 0 || line >= lines->size())
+        return {};
+    const QString &text = lines->at(line);
+    const qsizetype close = text.indexOf(u'>');
+    const QString name = close > 0 ? text.left(close).trimmed() : QString();
+    if (name.isEmpty() || name.contains(u'/') || name.contains(u'\\') || name.contains(u"..") ||
+        name.contains(u':'))
+        return {};
+    return u"zimu/"_s + name;
+}
+
 } // namespace
 
 void registerPapersAndLectures(FamilyRegistry &registry, FamilyContext &context)
@@ -52,6 +69,29 @@ void registerPapersAndLectures(FamilyRegistry &registry, FamilyContext &context)
         if (click.node.caption.endsWith(u"答案"_s) && !c.mayShowAnswers())
             return;
         showInSecondPane(c, u"test/xsc%1.htm"_s.arg(click.number - 63667600, 2, 10, QChar(u'0')));
+    });
+
+    // 三年级奥数 … 六年级奥数: lesson g of grade n is line g of
+    // zimu/<n>aoshulesson.txt; a line without a file name has no page.
+    registry.onNode(Route::OlympiadLessonsByGrade, [&c](NodeClick &click) {
+        const int grade = click.number / 100 % 100;
+        const QString file = indexedFile(
+            c.files().readLines(u"zimu/"_s + QString::number(grade) + u"aoshulesson.txt"_s),
+            click.number % 100);
+        if (!file.isEmpty() && c.files().exists(file))
+            showInSecondPane(c, file);
+    });
+
+    // 小学奥数专题练习题库: an entry's exercise page in the main pane, graded in
+    // place over its own items; a chapter has no page, an entry without a
+    // file shows the help page.
+    registry.onNode(Route::QuestionBank, [&c](NodeClick &click) {
+        if (click.node.caption.contains(u'、'))
+            return;
+        const QString file =
+            indexedFile(c.files().readLines(u"zimu/tk.txt"_s), click.number - 86389000);
+        c.bringToFront(PaneId::Main);
+        c.navigate(PaneId::Main, !file.isEmpty() && c.files().exists(file) ? file : u"help.htm"_s);
     });
 
     registry.onNode(Route::Lectures, [&c](NodeClick &click) {

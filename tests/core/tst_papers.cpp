@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
@@ -48,6 +49,7 @@ private Q_SLOTS:
     void answersMatchThePapers();
     void answerPages();
     void readingFolders();
+    void lessonsAndQuestionBank();
 };
 
 void TestPapers::everyNodeOpensAFile_data()
@@ -170,6 +172,75 @@ void TestPapers::readingFolders()
     QCOMPARE(f.view.second.loadedFile, f.files.absolutePath(u"book/甲.h"_s));
     f.click(u"q300"_s);
     QCOMPARE(f.view.second.loadedFile, f.files.absolutePath(u"book/教你思考.htm"_s));
+}
+
+// The lessons by grade in the second pane and the question bank's exercise
+// pages in the main pane, graded over their own ten items.
+void TestPapers::lessonsAndQuestionBank()
+{
+    WithFiles zimu;
+    for (const QString &name :
+         QDir(programFolder() + u"zimu"_s).entryList({u"*aoshu*"_s, u"tk*"_s}, QDir::Files))
+        zimu.files.insert(u"zimu/"_s + name, programFile(u"zimu/"_s + name).toUtf8());
+    ControllerFixture<> f(zimu, 1);
+    const QString root = f.files.absolutePath(QString());
+    f.view.main.readFile = [&f, root](const QString &path) {
+        return f.files.readText(path.mid(root.size()));
+    };
+    f.onTab(u"T15");
+
+    QMap<QString, int> lessons; // per grade group
+    QStringList keys{u"q86789"_s};
+    while (!keys.isEmpty()) {
+        const QString key = keys.takeFirst();
+        keys += f.controller.tree().childKeys(key);
+        f.view.second.loadedFile.clear();
+        f.click(key);
+        if (!f.view.second.loadedFile.isEmpty()) {
+            QVERIFY(f.files.exists(f.view.second.loadedFile.mid(root.size())));
+            ++lessons[f.controller.tree().find(key)->parentKey];
+        }
+    }
+    QCOMPARE(lessons.values(), (QList<int>{20, 20, 20, 20}));
+
+    f.onTab(u"T16");
+    int entries = 0;
+    keys = f.controller.tree().childKeys(u"q86389"_s);
+    while (!keys.isEmpty()) {
+        const QString key = keys.takeFirst();
+        keys += f.controller.tree().childKeys(key);
+        f.click(key);
+        if (f.controller.tree().find(key)->caption.contains(u'、')) {
+            QVERIFY(f.view.main.loadedFile.endsWith(u"/help.htm"_s));
+            continue;
+        }
+        ++entries;
+        QVERIFY2(f.view.main.loadedFile.contains(u"/zimu/tk"_s), qPrintable(key));
+        QCOMPARE(f.view.front, PaneId::Main);
+        const PageDocument page = f.view.main.document.snapshot();
+        QVERIFY2(page.find(u"answer10"_s) && !page.find(u"answer11"_s), qPrintable(key));
+        if (entries == 1) {
+            QVERIFY(f.submit().last().text.contains(u"你的得分是100分"_s));
+            f.click(key);
+            const QString wrong = page.find(u"answer4"_s)->tag + u'1';
+            QVERIFY(f.submit({{u"answer4"_s, wrong}}).last().text.contains(u"你的得分是90分"_s));
+        }
+    }
+    QCOMPARE(entries, 40);
+
+    // The student sees no key.
+    f.controller.accounts().loginAsStudent();
+    f.click(u"q86389001"_s);
+    QVERIFY(f.submit().isEmpty());
+
+    // A line naming a path out of zimu/ opens nothing of it: the help page.
+    ControllerFixture<> bad(
+        WithFiles{{{u"zimu/tk.txt"_s, "tk000.htm>一、计算<\r\n../help.htm>巧算<\r\n"},
+                   {u"secret.htm"_s, "<html></html>"}}},
+        1);
+    bad.onTab(u"T16");
+    bad.click(u"q86389001"_s);
+    QCOMPARE(bad.view.main.navigations.last(), bad.files.absolutePath(u"help.htm"_s));
 }
 
 QTEST_GUILESS_MAIN(TestPapers)
