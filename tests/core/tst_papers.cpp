@@ -235,7 +235,7 @@ void TestPapers::lessonsAndQuestionBank()
 
     // A line naming a path out of zimu/ opens nothing of it: the help page.
     ControllerFixture<> bad(
-        WithFiles{{{u"zimu/tk.txt"_s, "tk000.htm>一、计算<\r\n../help.htm>巧算<\r\n"},
+        WithFiles{{{u"zimu/tk.txt"_s, "tk000.htm>一、计算<\r\n../secret.htm>巧算<\r\n"},
                    {u"secret.htm"_s, "<html></html>"}}},
         1);
     bad.onTab(u"T16");
