@@ -36,11 +36,9 @@ void GameFamily::registerWith(FamilyRegistry &registry)
         click.afterWrite = [this] { m_memoryPage = m_context.pageSerial(); };
     });
     registry.onNode(Route::GameFilePage, [this](NodeClick &click) {
-        const QString file = click.number == 65   ? u"flash/1.htm"_s
-                             : click.number == 66 ? u"flash/2.htm"_s
-                                                  : QString();
+        const QString file = gameFile(click.number);
         if (file.isEmpty())
-            return; // the other game nodes have no page of their own
+            return;
         m_context.navigate(PaneId::Second, file);
         m_context.bringToFront(PaneId::Second);
         m_context.focusPane(PaneId::Second); // the game starts on Enter
@@ -147,6 +145,17 @@ void GameFamily::showMessage(const QString &text)
     m_context.showMessage(text);
     question.setEnabled(questionRan);
     seconds.setEnabled(secondsRan);
+}
+
+QString gameFile(int number)
+{
+    // The game nodes in their tree order, each with its page flash/<n>.htm.
+    static constexpr int nodes[] = {65,  66,  63,  64,  67,  68,  69,  601, 602,
+                                    603, 604, 606, 607, 608, 609, 610, 611, 612};
+    const auto *it = std::find(std::begin(nodes), std::end(nodes), number);
+    if (it == std::end(nodes))
+        return {};
+    return u"flash/"_s + QString::number(it - std::begin(nodes) + 1) + u".htm"_s;
 }
 
 std::shared_ptr<GameFamily> registerGames(FamilyRegistry &registry, FamilyContext &context)

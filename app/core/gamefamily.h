@@ -9,6 +9,11 @@
 
 namespace quorvel {
 
+// The page of a game node by its tag number: 测试心算能力 (65) flash/1.htm,
+// 测试点击速度 (66) flash/2.htm, then 找数字求和 (63) flash/3.htm and on in tree
+// order to 数形状 (612) flash/18.htm; empty for a node with no page.
+QString gameFile(int number);
+
 class GameFamily final : private LevelGameHost
 {
 public:

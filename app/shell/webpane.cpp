@@ -63,6 +63,13 @@ bool GuardedPage::acceptNavigationRequest(const QUrl &url, NavigationType, bool)
     return false;
 }
 
+void GuardedPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
+                                           const QString &message, int line, const QString &source)
+{
+    if (level == ErrorMessageLevel)
+        Q_EMIT scriptError(message, line, source);
+}
+
 QWebEnginePage *GuardedPage::createWindow(WebWindowType)
 {
     return nullptr;

@@ -24,9 +24,13 @@ public:
 
 Q_SIGNALS:
     void navigationRefused(const QUrl &url);
+    // A page script's error, as the console reports it.
+    void scriptError(const QString &message, int line, const QString &source);
 
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override;
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
+                                  int line, const QString &source) override;
     QWebEnginePage *createWindow(WebWindowType type) override;
 
 private:
