@@ -47,7 +47,7 @@ void MemoryGame::tick(PageDocument &page, TimerControl &countdown)
     }
 }
 
-void MemoryGame::submit(PageDocument &page, int elapsedSeconds)
+bool MemoryGame::submit(PageDocument &page, int elapsedSeconds)
 {
     const PageElement *answer = page.find(u"answer"_s);
     const QString expected = answer ? answer->tag : QString();
@@ -55,6 +55,7 @@ void MemoryGame::submit(PageDocument &page, int elapsedSeconds)
                                           QString::number(elapsedSeconds) + u"秒！"_s);
     const bool right = answer && foldedAnswer(answer->value) == expected;
     page.insertTextAfter(u"answer"_s, right ? u"(√)"_s : u"(×)"_s);
+    return right;
 }
 
 } // namespace quorvel

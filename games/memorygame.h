@@ -21,7 +21,8 @@ public:
     void tick(PageDocument &page, TimerControl &countdown);
 
     // "finish": reveals the sequence and the time, and marks the entry.
-    static void submit(PageDocument &page, int elapsedSeconds);
+    // Returns whether the cards were written right.
+    static bool submit(PageDocument &page, int elapsedSeconds);
 
     int viewingSeconds = 5;
     int shownSeconds = 0;   // seconds the cards of this countdown have been visible

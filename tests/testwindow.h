@@ -11,6 +11,7 @@
 #include "content/programfiles.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
+#include "record/sqlpracticerecord.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -31,6 +32,7 @@ struct TestWindow
           settings(settingsFolder.isEmpty() ? settingsDir.path() : settingsFolder), random(42),
           window(programFolder, files, settings, random)
     {
+        window.controller().setPracticeRecord(&record);
     }
 
     QTemporaryDir settingsDir;
@@ -38,6 +40,7 @@ struct TestWindow
     quorvel::DiskProgramFiles files;
     quorvel::IniSettingsStore settings;
     quorvel::SeededRandom random;
+    quorvel::SqlPracticeRecord record{QStringLiteral(":memory:")};
     quorvel::Form1 window;
 };
 

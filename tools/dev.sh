@@ -20,7 +20,7 @@ packages=(
   qt6-base-dev qt6-webengine-dev qt6-webchannel-dev qt6-multimedia-dev qt6-svg-dev
   libqt6svg6 libgl-dev libbenchmark-dev libmuparser-dev
   fonts-noto-cjk qt6-translations-l10n
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good libqt6sql6-sqlite
 )
 
 install_missing() {

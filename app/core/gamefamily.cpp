@@ -47,18 +47,31 @@ void GameFamily::registerWith(FamilyRegistry &registry)
     // Every box the child filled is checked: the four cards once each, 24
     // exactly. Then every answer is shown.
     registry.onGrading(GradingVariant::TwentyFour, [this](PageDocument &page) {
+        MarkedPage result;
+        bool solved = false;
         for (int k = 1; k <= twentyFour.solutions.size(); ++k) {
             const QString name = u"answer"_s + QString::number(k);
             const PageElement *box = page.find(name);
             if (!box || box->value.trimmed().isEmpty())
                 continue;
-            page.insertTextAfter(
-                name, twentyfour::isSolution(box->value, twentyFour.deal) ? u"(√)"_s : u"(×)"_s);
+            const bool right = twentyfour::isSolution(box->value, twentyFour.deal);
+            page.insertTextAfter(name, right ? u"(√)"_s : u"(×)"_s);
+            result.items.append({k, u"24"_s, box->value, right});
+            solved = solved || right;
         }
         page.insertHtmlAfter(u"finish"_s, twentyFour.revealText(m_context.elapsedSeconds()));
+        result.score = solved ? 100 : 0;
+        m_context.pageGraded(result, true);
     });
     registry.onGrading(GradingVariant::MemoryCards, [this](PageDocument &page) {
-        MemoryGame::submit(page, m_context.elapsedSeconds());
+        const PageElement *box = page.find(u"answer"_s);
+        const QString expected = box ? box->tag : QString();
+        const QString typed = box ? box->value : QString();
+        MarkedPage result;
+        const bool right = MemoryGame::submit(page, m_context.elapsedSeconds());
+        result.items.append({1, expected, typed, right});
+        result.score = right ? 100 : 0;
+        m_context.pageGraded(result, true);
     });
 
     registry.onPageStart([this] {

@@ -1,5 +1,10 @@
 #include "app/core/maincontroller.h"
 
+#include "record/practicerecord.h"
+#include "record/recordsection.h"
+
+#include <QSaveFile>
+
 #include "app/core/nodekeys.h"
 #include "content/programfiles.h"
 #include "content/storedtexts.h"
@@ -24,9 +29,10 @@ MainWindowController::MainWindowController(MainView &view, ProgramFiles &files,
 {
     m_families = registerPageFamilies(*this, *this);
     onPageGraded([this](const GradedPage &page) {
-        if (page.marked.perfect())
+        if (page.marked.perfect() && !page.game)
             awardMedal();
     });
+    onPageGraded([this](const GradedPage &page) { recordPage(page); });
 }
 
 // FamilyRegistry
@@ -222,6 +228,8 @@ void MainWindowController::startPage()
 void MainWindowController::writePage(const QString &html)
 {
     applyToMainPane({DomEdit::setBody(html)});
+    m_writtenPage = html;
+    m_writtenSerial = m_pageSerial;
 }
 
 void MainWindowController::applyToMainPane(const DomEdits &edits)
@@ -254,7 +262,41 @@ void MainWindowController::showStartPage()
 
 void MainWindowController::showMedalPage()
 {
-    writePage(m_medals.pageText());
+    QString text = m_medals.pageText();
+    if (m_record)
+        text += recordSection(m_record->summary(today()), today());
+    writePage(text);
+}
+
+void MainWindowController::showMistakePage()
+{
+    if (!m_record)
+        return;
+    const QList<Mistake> entries = m_record->mistakes(20);
+    startPage();
+    writePage(mistakePage(entries));
+    state.pageItemCount = int(entries.size());
+    state.pageGradable = !entries.isEmpty();
+    m_pairAnswer = u"%1%2"_s;
+    m_mistakeIds.clear();
+    for (const Mistake &m : entries)
+        m_mistakeIds.append(m.id);
+    m_mistakePage = m_pageSerial;
+}
+
+void MainWindowController::exportRecord()
+{
+    if (!m_record)
+        return;
+    const QString path = m_view.chooseSaveFile(u"练习记录.csv"_s);
+    if (path.isEmpty())
+        return;
+    // UTF-8 with a byte-order mark, so that spreadsheets read the Chinese.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write("\xEF\xBB\xBF") < 0 ||
+        file.write(m_record->csv().toUtf8()) < 0 || !file.commit())
+        m_view.showMessage(u"练习记录没能导出到“"_s + path +
+                           u"”！请检查磁盘空间和文件夹的写入权限。"_s);
 }
 
 void MainWindowController::showIntroduction()
@@ -327,6 +369,15 @@ Options MainWindowController::chosenOptions() const
 void MainWindowController::pageEvent(const QString &kind, const QString &targetName,
                                      PageDocument &document)
 {
+    // The record's buttons under the medal page.
+    if (kind == "click"_L1 && targetName == practiseMistakesButton) {
+        showMistakePage();
+        return;
+    }
+    if (kind == "click"_L1 && targetName == exportRecordButton) {
+        exportRecord();
+        return;
+    }
     // A click on the submit button grades the page at once, except on the
     // intelligence test's pages.
     if (kind == "click"_L1 && m_selectedKey != nodes::intelligenceTest.key &&
@@ -344,10 +395,14 @@ void MainWindowController::gradePage(PageDocument &document)
     if (!m_accounts.mayShowAnswers())
         return;
 
-    const TopicNode *node = m_tree.find(m_selectedKey);
+    // The mistake book's page is graded as any drill page.
+    const bool mistakes = m_mistakePage == m_pageSerial;
+    const TopicNode *node = mistakes ? nullptr : m_tree.find(m_selectedKey);
     const QString key = node ? node->key : QString();
     const QString parentKey = node ? node->parentKey : QString();
-    for (GradingVariant variant : gradingVariants(key, parentKey)) {
+    const QList<GradingVariant> variants =
+        mistakes ? QList<GradingVariant>{GradingVariant::General} : gradingVariants(key, parentKey);
+    for (GradingVariant variant : variants) {
         if (usesItemGrading(variant)) {
             MarkingRules rules;
             rules.items = state.pageItemCount > 0 ? state.pageItemCount : itemCountOf(document);
@@ -355,11 +410,11 @@ void MainWindowController::gradePage(PageDocument &document)
                                tabCaption() == catalogue::arithmeticTab;
             rules.pairAnswer = m_pairAnswer;
             rules.seconds = state.elapsedSeconds;
-            const GradedPage graded{key, node ? node->caption : QString(),
+            const GradedPage graded{mistakes ? u"mistakes"_s : key,
+                                    mistakes ? u"错题本"_s : (node ? node->caption : QString()),
                                     node ? parentCaptionOf(*node) : QString(), state.elapsedSeconds,
                                     markItems(document, rules)};
-            for (const auto &listener : std::as_const(m_gradedListeners))
-                listener(graded);
+            notifyGraded(graded);
         } else {
             for (const GradingHandler &handler : m_gradingHandlers.value(variant))
                 handler(document);
@@ -382,6 +437,50 @@ QString MainWindowController::parentCaptionOf(const TopicNode &node) const
 {
     const TopicNode *parent = m_tree.find(node.parentKey);
     return parent ? parent->caption : QString();
+}
+
+void MainWindowController::pageGraded(const MarkedPage &marked, bool game)
+{
+    const TopicNode *node = m_tree.find(m_selectedKey);
+    notifyGraded({node ? node->key : QString(), node ? node->caption : QString(),
+                  node ? parentCaptionOf(*node) : QString(), state.elapsedSeconds, marked, game});
+}
+
+void MainWindowController::notifyGraded(const GradedPage &page)
+{
+    for (const auto &listener : std::as_const(m_gradedListeners))
+        listener(page);
+}
+
+void MainWindowController::recordPage(const GradedPage &page)
+{
+    if (!m_record)
+        return;
+    RecordedPage r;
+    r.finished = QDateTime(today(), QTime::currentTime());
+    r.tab = tabCaption();
+    r.nodeKey = page.nodeKey;
+    r.nodeText = page.nodeText;
+    r.items = int(page.marked.items.size());
+    r.score = page.marked.score;
+    r.seconds = page.seconds;
+    r.advanced = m_accounts.isAdvancedUser();
+    r.game = page.game;
+    const bool written = m_writtenSerial == m_pageSerial;
+    const bool mistakes = m_mistakePage == m_pageSerial;
+    for (const MarkedItem &item : page.marked.items) {
+        RecordedItem recorded{written ? questionOfItem(m_writtenPage, item.number) : QString(),
+                              item.expected, item.typed, item.right, 0};
+        if (mistakes && item.number >= 1 && item.number <= m_mistakeIds.size())
+            recorded.mistakeId = m_mistakeIds[item.number - 1];
+        r.right += item.right;
+        r.itemList.append(recorded);
+    }
+    if (!m_record->recordPage(r) && !m_toldRecordUnsaved) {
+        m_toldRecordUnsaved = true;
+        m_view.showMessage(u"这一页没能保存到练习记录里！请检查磁盘空间和数据文件夹的写入权限。"
+                           u"批改和奖牌不受影响。"_s);
+    }
 }
 
 void MainWindowController::awardMedal()

@@ -22,6 +22,7 @@
 namespace quorvel {
 
 class PageDocument;
+class PracticeRecord;
 class ProgramFiles;
 class RandomSource;
 class SettingsStore;
@@ -45,6 +46,7 @@ struct GradedPage
     QString parentText;
     int seconds = 0;
     MarkedPage marked;
+    bool game = false; // a game's result: recorded, never a medal
 };
 
 class MainWindowController : private FamilyContext, private FamilyRegistry
@@ -90,6 +92,14 @@ public:
     void showMedalPage();
     void showIntroduction();
 
+    // The practice record the graded pages go into, shown under the medals;
+    // none: nothing is recorded.
+    void setPracticeRecord(PracticeRecord *record) { m_record = record; }
+    // The mistake book's page: up to 20 of its oldest entries.
+    void showMistakePage();
+    // "导出记录": the whole record as a CSV file where the user chooses.
+    void exportRecord();
+
     Accounts &accounts() { return m_accounts; }
     const Accounts &accounts() const { return m_accounts; }
     Form1State state;
@@ -130,6 +140,9 @@ private:
     TimerControl &timer(TimerId id) override { return m_view.timer(id); }
     void showMessage(const QString &text) override { m_view.showMessage(text); }
     void awardMedal() override;
+    void pageGraded(const MarkedPage &marked, bool game) override;
+    void notifyGraded(const GradedPage &page);
+    void recordPage(const GradedPage &page);
 
     // FamilyRegistry
     void onNode(Route route, PageHandler handler) override;
@@ -161,6 +174,12 @@ private:
     // on an earlier page no longer receive events.
     int m_pageSerial = 0;
     PageFamilies m_families;
+    PracticeRecord *m_record = nullptr;
+    bool m_toldRecordUnsaved = false; // said once a run
+    QString m_writtenPage;            // the body last written, for the items' questions
+    int m_writtenSerial = -1;         // and the page it was
+    int m_mistakePage = -1;           // the page serial of the mistake book's page
+    QList<qint64> m_mistakeIds;       // its items' entries, in order
 };
 
 } // namespace quorvel

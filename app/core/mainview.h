@@ -53,6 +53,8 @@ public:
     // Plays a sound file (a spoken term); a file that cannot be played, or no
     // audio device, is silence.
     virtual void playSound(const QString &absolutePath) = 0;
+    // Asks where to save a file; empty when the user cancels.
+    virtual QString chooseSaveFile(const QString &suggestedName) = 0;
     // The keyboard goes to a pane (a game page that starts on Enter).
     virtual void focusPane(PaneId id) = 0;
     virtual void setStatusText(const QString &text) = 0;

@@ -7,6 +7,7 @@
 #include "app/core/mainview.h"
 #include "app/core/routing.h"
 #include "app/core/topictree.h"
+#include "page/itemmarker.h"
 #include "page/page.h"
 
 #include <QString>
@@ -76,6 +77,9 @@ public:
 
     // A page that grades itself and scored 100 earns a medal.
     virtual void awardMedal() = 0;
+    // A page a family graded itself, item by item: recorded, and a medal at
+    // 100 unless it is a game's result.
+    virtual void pageGraded(const MarkedPage &marked, bool game) = 0;
 };
 
 // Where a family plugs its handlers in.

@@ -58,6 +58,7 @@ void gradeWordProblems(FamilyContext &context, PageDocument &page)
 {
     int items = 0;
     int right = 0;
+    MarkedPage marked;
     for (int n = 1;; ++n) {
         const QString name = u"answer"_s + QString::number(n);
         const PageElement *box = page.find(name);
@@ -71,11 +72,11 @@ void gradeWordProblems(FamilyContext &context, PageDocument &page)
         right += isRight;
         page.insertTextAfter(name, (isRight ? u"(√，正确答案："_s : u"(×，正确答案："_s) +
                                        key.explanation + u')');
+        marked.items.append({n, key.answer, box->value, isRight});
     }
-    const int score = items > 0 ? qRound(100.0 * right / items) : 0;
-    page.insertHtmlAfter(u"finish"_s, resultLine(score, context.elapsedSeconds()));
-    if (score == 100)
-        context.awardMedal();
+    marked.score = items > 0 ? qRound(100.0 * right / items) : 0;
+    page.insertHtmlAfter(u"finish"_s, resultLine(marked.score, context.elapsedSeconds()));
+    context.pageGraded(marked, false); // the record, and the medal at 100
 }
 
 struct Collections

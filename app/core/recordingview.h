@@ -34,6 +34,11 @@ public:
     HtmlPane &pane(PaneId id) override { return id == PaneId::Second ? second : main; }
     void bringToFront(PaneId id) override;
     void focusPane(PaneId id) override { focused = id; }
+    QString chooseSaveFile(const QString &suggestedName) override
+    {
+        dialogs.append(u"save "_qs + suggestedName);
+        return saveFileAnswer;
+    }
     void playSound(const QString &absolutePath) override { sounds.append(absolutePath); }
     void setStatusText(const QString &text) override { statusText = text; }
     void showTree(const TopicTree &tree) override { shownTree = tree; }
@@ -62,6 +67,7 @@ public:
     QList<PaneId> frontChanges;    // every bring-to-front, in order
     std::optional<PaneId> focused; // the pane given the keyboard last
     QStringList sounds;            // every sound played, in order
+    QString saveFileAnswer;        // what the save dialog answers
     QString statusText;
     TopicTree shownTree;
     QString selectedKey;

@@ -13,6 +13,8 @@
 
 #include <QActionGroup>
 #include <QAudioOutput>
+#include <QDir>
+#include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QMediaPlayer>
@@ -226,6 +228,12 @@ void Form1::playSound(const QString &absolutePath)
     MediaPlayer1->stop();
     MediaPlayer1->setSource(QUrl::fromLocalFile(absolutePath));
     MediaPlayer1->play();
+}
+
+QString Form1::chooseSaveFile(const QString &suggestedName)
+{
+    return QFileDialog::getSaveFileName(this, u"导出记录"_s, QDir::home().filePath(suggestedName),
+                                        u"CSV 文件 (*.csv)"_s);
 }
 
 void Form1::focusPane(PaneId id)

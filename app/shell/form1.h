@@ -44,6 +44,7 @@ public:
     void bringToFront(PaneId id) override;
     void focusPane(PaneId id) override;
     void playSound(const QString &absolutePath) override;
+    QString chooseSaveFile(const QString &suggestedName) override;
     void setStatusText(const QString &text) override;
     void showTree(const TopicTree &tree) override;
     void addTreeNodes(const QList<TopicNode> &nodes) override;

@@ -9,7 +9,11 @@
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
 
+#include "record/sqlpracticerecord.h"
+
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -29,13 +33,20 @@ int main(int argc, char *argv[])
     quorvel::DiskProgramFiles files(programFolder);
     quorvel::IniSettingsStore settings(quorvel::IniSettingsStore::defaultFolder());
     quorvel::SeededRandom random(quorvel::SeededRandom::freshSeed());
+    // The practice record stays on this computer, in the user's data folder.
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(dataFolder);
+    quorvel::SqlPracticeRecord record(dataFolder + u"/record.sqlite"_s);
 
     quorvel::Form1 window(programFolder, files, settings, random);
     // The login dialog comes first; the window shows once it has closed.
     window.controller().loginHook = [&window] { window.openLoginDialog(); };
+    window.controller().setPracticeRecord(&record);
     window.controller().start();
     window.controller().tellMissingProgramFiles();
     window.show();
+    if (!record.startupMessage().isEmpty())
+        window.showMessage(record.startupMessage());
     QObject::connect(&instance, &quorvel::SingleInstance::activationRequested, &window, [&window] {
         window.showNormal();
         window.raise();
