@@ -13,7 +13,12 @@
 #include "drills/fouroperations.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
+#include "record/recordsection.h"
+#include "record/sqlpracticerecord.h"
 #include "topics/wordproblems.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -201,13 +206,100 @@ void registerWordProblems()
             ->Unit(benchmark::kMicrosecond);
 }
 
+// The practice record with 10,000 pages already in it: recording a graded
+// 50-item page (goal: p50 under 5 ms) and composing the record section of
+// the medal page (goal: under 30 ms).
+RecordedPage fiftyItemPage(const QDate &day, int n)
+{
+    RecordedPage page;
+    page.finished = QDateTime(day, QTime(18, 0));
+    page.tab = u"加减乘除"_s;
+    page.nodeKey = u"q17"_s;
+    page.nodeText = u"20以内加法"_s + QString::number(n % 40);
+    page.items = 50;
+    page.seconds = 300;
+    for (int i = 0; i < 50; ++i) {
+        const bool right = (i + n) % 7 != 0;
+        page.itemList.append({QString::number(i) + u"+"_s + QString::number(n % 20) + u'=',
+                              QString::number(i + n % 20),
+                              right ? QString::number(i + n % 20) : u"0"_s, right, 0});
+        page.right += right;
+    }
+    page.score = page.right * 2;
+    return page;
+}
+
+struct FilledRecord
+{
+    FilledRecord() : record(dir.filePath(u"record.sqlite"_s))
+    {
+        const QDate today = QDate::currentDate();
+        for (int n = 0; n < 10000; ++n) {
+            RecordedPage page = fiftyItemPage(today.addDays(-(n % 400)), n);
+            page.itemList.resize(5); // the history's pages need not all be large
+            record.recordPage(page);
+        }
+    }
+    QTemporaryDir dir;
+    SqlPracticeRecord record;
+};
+
+FilledRecord &filledRecord()
+{
+    static FilledRecord filled;
+    return filled;
+}
+
+void recordPageBenchmark(benchmark::State &state)
+{
+    SqlPracticeRecord &record = filledRecord().record;
+    std::vector<double> seconds;
+    int n = 0;
+    for (auto _ : state) {
+        const RecordedPage page = fiftyItemPage(QDate::currentDate(), ++n);
+        const Clock::time_point start = Clock::now();
+        const bool stored = record.recordPage(page);
+        const double elapsed = secondsSince(start);
+        state.SetIterationTime(elapsed);
+        seconds.push_back(elapsed);
+        if (!stored) {
+            state.SkipWithError("the page was not recorded");
+            return;
+        }
+    }
+    reportSpread(state, seconds);
+}
+
+void recordSectionBenchmark(benchmark::State &state)
+{
+    SqlPracticeRecord &record = filledRecord().record;
+    std::vector<double> seconds;
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        const QString html =
+            recordSection(record.summary(QDate::currentDate()), QDate::currentDate());
+        const double elapsed = secondsSince(start);
+        benchmark::DoNotOptimize(html.data());
+        state.SetIterationTime(elapsed);
+        seconds.push_back(elapsed);
+    }
+    reportSpread(state, seconds);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    QCoreApplication app(argc, argv); // the SQL driver is a plugin
     registerPages();
     registerNodeClicks();
     registerWordProblems();
+    benchmark::RegisterBenchmark("Record/page of 50 items", recordPageBenchmark)
+        ->UseManualTime()
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Record/medal page section", recordSectionBenchmark)
+        ->UseManualTime()
+        ->Unit(benchmark::kMicrosecond);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

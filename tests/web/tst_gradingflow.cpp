@@ -33,6 +33,11 @@ bool startAndWait(TestWindow &app)
 
 // Starts the window, logs in as the advanced user, opens a tab and clicks a
 // node, waiting for each page to be in the pane.
+QString bodyOf(WebPane *pane)
+{
+    return evaluate(pane, u"document.body.innerHTML"_s).toString();
+}
+
 bool openAsAdvanced(TestWindow &app, int tab, const QString &key)
 {
     app.window.show();
@@ -65,6 +70,7 @@ private Q_SLOTS:
     void minutesToHoursGradedInThePane();
     void wordProblemsGradedInThePane();
     void olympiadChoiceGradedInThePane();
+    void recordAndMistakeBook();
 
 private:
     QTemporaryDir m_settings;
@@ -395,6 +401,47 @@ void TestGradingFlow::olympiadChoiceGradedInThePane()
     const QString text = evaluate(pane, u"document.body.innerText"_s).toString();
     QVERIFY(text.contains(u"正确答案及解释："_s));
     QVERIFY(text.contains(u"答：结果是400，选C。"_s));
+}
+
+void TestGradingFlow::recordAndMistakeBook()
+{
+    TestWindow app(m_settings.path());
+    app.window.show();
+    QVERIFY(startAndWait(app));
+    app.window.controller().accounts().reloadStoredPassword();
+    app.window.controller().accounts().confirmLogin(u"463"_s);
+    WebPane *pane = app.window.WebBrowser1;
+    QSignalSpy written(pane->bridge(), &PaneBridge::applied);
+    app.window.controller().nodeClicked(u"q17"_s); // "20以内加法"
+    QVERIFY(written.wait(10000));
+    const QString missed = evaluate(pane, uR"((() => {
+        const boxes = [...document.querySelectorAll('input.text')];
+        boxes.forEach(b => b.value = b.getAttribute('tag'));
+        boxes[0].value = '99';
+        return boxes[0].getAttribute('tag'); })())"_s)
+                               .toString();
+    clickElement(pane, u"document.getElementsByName('finish')[0]"_s);
+    QTRY_VERIFY_WITH_TIMEOUT(bodyOf(pane).contains(u"你的得分是90分"_s), 5000);
+
+    // The medal page shows the record: one page this week, its score.
+    QSignalSpy applied(pane->bridge(), &PaneBridge::applied);
+    app.window.controller().toolbarClicked(u"w9"_s);
+    QVERIFY(applied.wait(5000));
+    const QString text = evaluate(pane, u"document.body.innerText"_s).toString();
+    QVERIFY(text.contains(u"练习记录"_s));
+    QVERIFY2(text.contains(u"本周\t1\t10\t90分"_s), qPrintable(text));
+    QVERIFY(text.contains(u"20以内加法\t1\t10\t90%"_s));
+    QCOMPARE(evaluate(pane, u"document.querySelectorAll('svg.chart').length"_s).toInt(), 2);
+
+    // The mistake book: the one missed item, its key in its box.
+    applied.clear();
+    clickElement(pane, u"document.getElementsByName('practiseMistakes')[0]"_s);
+    QVERIFY(applied.wait(5000));
+    QVERIFY(bodyOf(pane).contains(u"练习错题"_s));
+    QCOMPARE(evaluate(pane, u"document.querySelectorAll('input.text').length"_s).toInt(), 1);
+    QCOMPARE(evaluate(pane, u"document.getElementsByName('answer1')[0].getAttribute('tag')"_s)
+                 .toString(),
+             missed);
 }
 
 QUORVEL_WEB_TEST_MAIN(TestGradingFlow)
