@@ -122,6 +122,22 @@ QString recordSection(const RecordSummary &s, const QDate &today)
     return html;
 }
 
+namespace {
+
+// The text of a piece of markup as it reads.
+QString plainText(QString markup)
+{
+    static const QRegularExpression tag(u"<[^>]*>"_s);
+    return markup.remove(tag)
+        .replace(u"&nbsp;"_s, u" "_s)
+        .replace(u"&lt;"_s, u"<"_s)
+        .replace(u"&gt;"_s, u">"_s)
+        .replace(u"&amp;"_s, u"&"_s)
+        .trimmed();
+}
+
+} // namespace
+
 QString questionOfItem(const QString &html, int n)
 {
     const QRegularExpression box(u"<input[^>]*name=\"?answer(?:left|up)?%1[\"\\s>]"_s.arg(n),
@@ -129,22 +145,26 @@ QString questionOfItem(const QString &html, int n)
     const QRegularExpressionMatch m = box.match(html);
     if (!m.hasMatch())
         return {};
-    QString before = html.left(m.capturedStart());
     static const QRegularExpression lineEnd(u"<br>|<p[ >]|</p>|<tr[ >]|</tr>|<div[ >]|</div>"_s,
                                             QRegularExpression::CaseInsensitiveOption);
-    qsizetype cut = -1;
-    for (auto it = lineEnd.globalMatch(before); it.hasNext();)
-        cut = it.next().capturedEnd();
-    if (cut >= 0)
-        before = before.mid(cut);
-    static const QRegularExpression tag(u"<[^>]*>"_s);
-    static const QRegularExpression number(u"^第\\d+题[：:]"_s);
-    before.remove(tag)
-        .replace(u"&nbsp;"_s, u" "_s)
-        .replace(u"&lt;"_s, u"<"_s)
-        .replace(u"&gt;"_s, u">"_s)
-        .replace(u"&amp;"_s, u"&"_s);
-    return before.trimmed().remove(number).trimmed();
+    // The lines before the box, last first; a line that only says "答案 ="
+    // (the word problems) belongs to the question above it.
+    QList<qsizetype> ends{0};
+    for (auto it = lineEnd.globalMatch(html.left(m.capturedStart())); it.hasNext();) {
+        const QRegularExpressionMatch e = it.next();
+        ends.append(e.capturedStart());
+        ends.append(e.capturedEnd());
+    }
+    ends.append(m.capturedStart());
+    static const QRegularExpression answerLabel(u"^答案\\s*[=＝]$"_s);
+    static const QRegularExpression number(u"^(?:第\\d+题|\\d+)[：:]"_s);
+    for (qsizetype i = ends.size() - 1; i >= 1; i -= 2) {
+        const QString line = plainText(html.mid(ends[i - 1], ends[i] - ends[i - 1]));
+        if (line.isEmpty() || answerLabel.match(line).hasMatch())
+            continue;
+        return QString(line).remove(number).trimmed();
+    }
+    return {};
 }
 
 QString mistakePage(const QList<Mistake> &mistakes)

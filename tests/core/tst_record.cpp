@@ -161,6 +161,10 @@ void TestRecord::textStaysText()
                             u"第2题：3&nbsp;+&nbsp;4= <input class=text name=answer2 tag=7>"_s,
                             2),
              u"3 + 4="_s);
+    QCOMPARE(questionOfItem(u"1：小明有5个苹果，一共有多少个?<br>答案 =  <input class=text "
+                            u"name=answer1 type=text size=11 tag=20个|5+15=20个><br><br>"_s,
+                            1),
+             u"小明有5个苹果，一共有多少个?"_s);
 }
 
 void TestRecord::migratesAVersionOneFile()
