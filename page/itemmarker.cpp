@@ -77,6 +77,19 @@ MarkedPage markItems(PageDocument &page, const MarkingRules &rules)
     return marked;
 }
 
+QStringList answerKeyOf(const PageDocument &page, const QString &pairAnswer)
+{
+    MarkingRules rules;
+    rules.pairAnswer = pairAnswer;
+    QStringList keys;
+    for (int i = 1;; ++i) {
+        const std::optional<Boxes> boxes = boxesOf(page, i, rules);
+        if (!boxes)
+            return keys;
+        keys.append(boxes->expected);
+    }
+}
+
 int itemCountOf(const PageDocument &page)
 {
     int items = 0;

@@ -15,6 +15,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace quorvel {
 
@@ -44,6 +45,12 @@ struct MarkedPage
 };
 
 MarkedPage markItems(PageDocument &page, const MarkingRules &rules);
+
+// The right answer of every item of a page, in order, as the marks write
+// them: one box its key, two boxes their keys in pairAnswer ("%1小时%2分"),
+// a fraction "3/4". Empty for a page without answer boxes.
+QStringList answerKeyOf(const PageDocument &page,
+                        const QString &pairAnswer = QStringLiteral("%1%2"));
 
 // The items of a page that came as a file: answer boxes numbered 1, 2, …
 // without a gap.

@@ -19,7 +19,22 @@
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
 
+#include "page/itemmarker.h"
+#include "page/worksheet.h"
+
 #include <QCommandLineParser>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <memory>
+#ifdef QUORVEL_SHEET_PDF
+#include <QGuiApplication>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QWebEnginePage>
+#include <unistd.h>
+#endif
 #include <QCoreApplication>
 #include <QFile>
 #include <QUrl>
@@ -182,11 +197,75 @@ QString submit(MainWindowController &controller, RecordingView &view, bool right
                                                          : view.main.document.html();
 }
 
+// Writes the document as an A4 PDF through the web engine, offscreen;
+// 0 when the file was written and is a PDF, 2 otherwise.
+int writePdf(const QString &document, const QString &programFolder, const QString &path)
+{
+#ifdef QUORVEL_SHEET_PDF
+    const QFileInfo target(path);
+    if (path.isEmpty() || !target.absoluteDir().exists() ||
+        (target.exists() ? !target.isWritable() : !QFileInfo(target.absolutePath()).isWritable()))
+        return fail(u"cannot write the PDF file "_s + path);
+    QWebEnginePage page;
+    QEventLoop loop;
+    bool loaded = false;
+    QObject::connect(&page, &QWebEnginePage::loadFinished, &loop, [&](bool success) {
+        loaded = success;
+        loop.quit();
+    });
+    page.setHtml(document, QUrl::fromLocalFile(programFolder + u'/'));
+    loop.exec();
+    if (!loaded)
+        return fail(u"the sheet could not be laid out for the PDF"_s);
+    bool written = false;
+    QObject::connect(&page, &QWebEnginePage::pdfPrintingFinished, &loop,
+                     [&](const QString &, bool success) {
+                         written = success;
+                         loop.quit();
+                     });
+    page.printToPdf(target.absoluteFilePath(),
+                    QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    loop.exec();
+    QFile file(target.absoluteFilePath());
+    if (!written || !file.open(QIODevice::ReadOnly) || !file.read(5).startsWith("%PDF"))
+        return fail(u"the PDF file could not be written: "_s + path);
+    return 0;
+#else
+    Q_UNUSED(document);
+    Q_UNUSED(programFolder);
+    Q_UNUSED(path);
+    return fail(u"this build has no web engine: --pdf is not available"_s);
+#endif
+}
+
+// --pdf needs a GUI application for the web engine; everything else runs
+// without a display.
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char *argv[])
+{
+#ifdef QUORVEL_SHEET_PDF
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--pdf") == 0 || qstrncmp(argv[i], "--pdf=", 6) == 0) {
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
+                qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+            if (geteuid() == 0)
+                qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1"); // the sandbox refuses root
+            QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+            return std::make_unique<QGuiApplication>(argc, argv);
+        }
+    }
+#endif
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
+    QCoreApplication &app = *application;
     QCoreApplication::setApplicationName(u"quorvel-sheet"_s);
 
     QCommandLineParser parser;
@@ -210,10 +289,18 @@ int main(int argc, char *argv[])
     const QCommandLineOption submitOption(
         u"submit"_s, u"Answers every box with its key (right) or not at all (empty), submits."_s,
         u"right|empty"_s);
+    const QCommandLineOption answersOption(
+        u"answers"_s, u"Adds the answer key after each sheet (with --standalone or --pdf)."_s);
+    const QCommandLineOption pagesOption(
+        u"pages"_s, u"N different sheets (seeds seed, seed+1, ...), each on its own page."_s,
+        u"N"_s, u"1"_s);
+    const QCommandLineOption pdfOption(u"pdf"_s, u"Writes the sheets as an A4 PDF file."_s,
+                                       u"FILE"_s);
     const QCommandLineOption solveOption(
         u"solve24"_s, u"Solves a 24-point deal of four card values 1 to 10."_s, u"A B C D"_s);
     parser.addOptions({tabOption, keyOption, listOption, itemsOption, seedOption, modeOption,
-                       placesOption, standaloneOption, passwordOption, submitOption, solveOption});
+                       placesOption, standaloneOption, passwordOption, submitOption, solveOption,
+                       answersOption, pagesOption, pdfOption});
     if (!parser.parse(app.arguments()))
         return fail(parser.errorText());
     if (parser.isSet(u"help"_s)) {
@@ -318,6 +405,44 @@ int main(int argc, char *argv[])
     view.messages.clear();
     view.sounds.clear();
     controller.nodeClicked(key);
+
+    // Worksheets: several sheets, answer keys, a PDF.
+    const bool answers = parser.isSet(answersOption);
+    const int pages = parser.value(pagesOption).toInt(&ok);
+    if (!ok || pages < 1 || pages > 100)
+        return fail(u"--pages takes 1 to 100"_s);
+    if (answers || pages > 1 || parser.isSet(pdfOption)) {
+        const TopicNode *node = controller.tree().find(key);
+        QString sheets;
+        bool toldNoKey = false;
+        for (int i = 0; i < pages; ++i) {
+            if (i > 0) {
+                random = SeededRandom(seed + quint64(i));
+                controller.nodeClicked(key);
+            }
+            const bool wrote =
+                std::any_of(view.main.edits.cbegin(), view.main.edits.cend(),
+                            [](const DomEdit &e) { return e.kind == DomEdit::Kind::SetBody; });
+            const QString page = wrote ? view.main.body : view.main.document.body();
+            view.main.edits.clear();
+            QStringList keys;
+            if (answers) {
+                keys = answerKeyOf(view.main.document.snapshot(), controller.pairAnswer());
+                if (keys.isEmpty() && !toldNoKey) {
+                    toldNoKey = true;
+                    printLine(stderr,
+                              u"no answer key: the page of "_s + key + u" has no answer boxes"_s);
+                }
+            }
+            sheets += worksheet(node ? node->caption : key, page, keys);
+        }
+        const QString document = standaloneDocument(files, sheets);
+        if (!parser.isSet(pdfOption)) {
+            printText(document);
+            return 0;
+        }
+        return writePdf(document, files.absolutePath({}), parser.value(pdfOption));
+    }
 
     for (PaneId id : std::as_const(view.frontChanges))
         printLine(stderr, u"front: "_s + QLatin1StringView(paneName(id)));

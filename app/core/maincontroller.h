@@ -106,6 +106,8 @@ public:
     int medalCount() const { return m_medals.count(); }
     const TopicTree &tree() const { return m_tree; }
     const QString &selectedKey() const { return m_selectedKey; }
+    // How the two-box items of the page on screen are written ("%1小时%2分").
+    const QString &pairAnswer() const { return m_pairAnswer; }
     int currentTab() const { return m_currentTab; }
     QString tabCaption() const override;
     // The families whose state the window's timers and the tests look at.

@@ -5,10 +5,13 @@
 #include "content/datatext.h"
 #include "page/domedit.h"
 #include "page/exactexpression.h"
+#include "page/itemmarker.h"
 #include "page/medalbook.h"
 #include "page/pagedocument.h"
+#include "page/pagetext.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
+#include "page/worksheet.h"
 
 #include <QFile>
 #include <QJsonObject>
@@ -25,6 +28,8 @@ class TestPageCore : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void answerKeys_data();
+    void answerKeys();
     void randomDrawsAreUniformAndReproducible();
     void decodesDataText_data();
     void decodesDataText();
@@ -519,6 +524,39 @@ void TestPageCore::exactArithmetic()
     QVERIFY(!leadingNumber(u"约12"_s));
     QCOMPARE(Rational::fraction(2, 3).rounded(2).toString(), u"67/100"_s);
     QCOMPARE(Rational::fraction(-5, 2).rounded(0).toString(), u"-3"_s);
+}
+
+void TestPageCore::answerKeys_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("pairAnswer");
+    QTest::addColumn<QStringList>("keys");
+    QTest::newRow("four operations")
+        << u"第1题：12+7= <input class=text name=answer1 tag=19><br>第2题：9-4= "
+           u"<input class=text name=answer2 tag=5><br><input class=button name=finish>"_s
+        << u"%1%2"_s << QStringList{u"19"_s, u"5"_s};
+    QTest::newRow("fractions")
+        << u"<input name=answerup1 tag=3><input name=answerdown1 tag=4><td id=fenshupl1></td>"_s
+        << u"%1%2"_s << QStringList{u"3/4"_s};
+    QTest::newRow("hours and minutes")
+        << u"<input name=answerleft1 tag=2>小时<input name=answerright1 tag=15>分"_s
+        << u"%1小时%2分"_s << QStringList{u"2小时15分"_s};
+    QTest::newRow("inequality")
+        << u"3+4&lt;<input name=Qanswer1 tag=><input type=hidden name=answer1 tag=6>"_s << u"%1%2"_s
+        << QStringList{u"6"_s};
+}
+
+void TestPageCore::answerKeys()
+{
+    QFETCH(QString, html);
+    QFETCH(QString, pairAnswer);
+    QFETCH(QStringList, keys);
+    QCOMPARE(answerKeyOf(PageText(html).snapshot(), pairAnswer), keys);
+    // The key page: one line an item, after a page break of its own.
+    const QString sheet = worksheet(u"题目"_s, html, keys);
+    QVERIFY(sheet.contains(u"姓名________"_s) && sheet.contains(u"<h1>题目</h1>"_s));
+    QCOMPARE(sheet.count(u"<span>第"_s), keys.size());
+    QVERIFY(sheet.indexOf(u"class=answer-key"_s) > sheet.indexOf(html));
 }
 
 QTEST_GUILESS_MAIN(TestPageCore)

@@ -7,8 +7,11 @@
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -49,6 +52,7 @@ private Q_SLOTS:
     void refusesBadInput_data();
     void refusesBadInput();
     void standaloneIsAPrintableDocument();
+    void worksheetsWithAnswerKeys();
     void reachesListsAndGrades_data();
     void reachesListsAndGrades();
 };
@@ -175,6 +179,45 @@ void TestSheetTool::standaloneIsAPrintableDocument()
     QVERIFY(run.out.contains(u"<base href=\"file://"_s));
     QVERIFY(run.out.contains(u"第10题："_s));
     QVERIFY(run.out.trimmed().endsWith(u"</html>"_s));
+}
+
+// --pages, --answers and --pdf: distinct sheets, each with its key, each on
+// its own printed page.
+void TestSheetTool::worksheetsWithAnswerKeys()
+{
+    const Run run = sheet({u"--tab"_s, u"T1"_s, u"--key"_s, u"q17"_s, u"--seed"_s, u"3"_s,
+                           u"--pages"_s, u"3"_s, u"--answers"_s, u"--standalone"_s});
+    QCOMPARE(run.exitCode, 0);
+    const QStringList sheets = run.out.split(u"<div class=sheet>"_s).mid(1);
+    QCOMPARE(sheets.size(), 3);
+    QCOMPARE(QSet<QString>(sheets.cbegin(), sheets.cend()).size(), 3);
+    for (const QString &s : sheets) {
+        QVERIFY(s.contains(u"姓名________"_s));
+        QVERIFY(s.contains(u"<h1>20以内加法</h1>"_s));
+        QCOMPARE(s.count(u"<span>第"_s), 10);
+    }
+    // A page with no boxes prints, and says it has no key.
+    const Run notes = sheet({u"--tab"_s, u"T10"_s, u"--key"_s, u"q6"_s, u"--answers"_s});
+    QCOMPARE(notes.exitCode, 0);
+    QVERIFY(notes.err.contains(u"no answer key"_s));
+
+#ifdef QUORVEL_SHEET_PDF
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"week.pdf"_s);
+    const Run printed = sheet({u"--tab"_s, u"T1"_s, u"--key"_s, u"q17"_s, u"--pages"_s, u"2"_s,
+                               u"--answers"_s, u"--pdf"_s, pdf});
+    QCOMPARE(printed.exitCode, 0);
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("%PDF"));
+    static const QRegularExpression page(u"/Type\\s*/Page[^s]"_s);
+    QCOMPARE(QString::fromLatin1(bytes).count(page), 4); // two sheets, two keys
+    const Run refused = sheet({u"--tab"_s, u"T1"_s, u"--key"_s, u"q17"_s, u"--pdf"_s,
+                               dir.filePath(u"no/such/folder/x.pdf"_s)});
+    QCOMPARE(refused.exitCode, 2);
+    QVERIFY(refused.err.contains(u"cannot write the PDF file"_s));
+#endif
 }
 
 void TestSheetTool::reachesListsAndGrades_data()
