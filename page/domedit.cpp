@@ -24,6 +24,8 @@ constexpr KindName kindNames[] = {
     {DomEdit::Kind::SetTag, "setTag"_L1},
     {DomEdit::Kind::LockAnswers, "lockAnswers"_L1},
     {DomEdit::Kind::ScrollTo, "scrollTo"_L1},
+    {DomEdit::Kind::PrintHeader, "printHeader"_L1},
+    {DomEdit::Kind::PrintKey, "printKey"_L1},
 };
 
 } // namespace

@@ -20,6 +20,8 @@ struct DomEdit
         SetTag,          // element.setAttribute("tag", text)
         LockAnswers,     // every answer box becomes read-only (a graded page)
         ScrollTo,        // the element is scrolled into view
+        PrintHeader,     // the sheet's header, printed above the page only
+        PrintKey,        // the answer key, printed after the page only (empty: none)
     };
 
     Kind kind = Kind::SetBody;
@@ -51,6 +53,8 @@ struct DomEdit
     }
     static DomEdit lockAnswers() { return {Kind::LockAnswers, {}, {}, false}; }
     static DomEdit scrollTo(const QString &t) { return {Kind::ScrollTo, t, {}, false}; }
+    static DomEdit printHeader(const QString &html) { return {Kind::PrintHeader, {}, html, false}; }
+    static DomEdit printKey(const QString &html) { return {Kind::PrintKey, {}, html, false}; }
 
     bool operator==(const DomEdit &) const = default;
 };

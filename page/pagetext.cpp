@@ -226,8 +226,10 @@ void PageText::apply(const DomEdit &edit)
                 setAttribute(*it, u"readonly"_s, u"readonly"_s);
         return;
     }
-    if (edit.kind == DomEdit::Kind::ScrollTo)
-        return;
+    if (edit.kind == DomEdit::Kind::ScrollTo || edit.kind == DomEdit::Kind::PrintHeader ||
+        edit.kind == DomEdit::Kind::PrintKey)
+        return; // what only a printer sees
+
     if (edit.kind == DomEdit::Kind::SetBody) {
         for (const Element &e : elements()) {
             if (e.tagName == "body"_L1) {
@@ -267,6 +269,8 @@ void PageText::apply(const DomEdit &edit)
     case DomEdit::Kind::SetBody:
     case DomEdit::Kind::LockAnswers:
     case DomEdit::Kind::ScrollTo:
+    case DomEdit::Kind::PrintHeader:
+    case DomEdit::Kind::PrintKey:
         break;
     }
 }

@@ -1,5 +1,8 @@
 #include "app/core/maincontroller.h"
 
+#include "page/itemmarker.h"
+#include "page/pagetext.h"
+#include "page/worksheet.h"
 #include "record/practicerecord.h"
 #include "record/recordsection.h"
 
@@ -282,6 +285,32 @@ void MainWindowController::showMistakePage()
     for (const Mistake &m : entries)
         m_mistakeIds.append(m.id);
     m_mistakePage = m_pageSerial;
+}
+
+MainWindowController::PrintSheet MainWindowController::printSheet() const
+{
+    if (m_writtenSerial != m_pageSerial)
+        return {};
+    const QStringList keys = answerKeyOf(PageText(m_writtenPage).snapshot(), m_pairAnswer);
+    if (keys.isEmpty())
+        return {};
+    const TopicNode *node = m_tree.find(m_selectedKey);
+    const QString title = m_mistakePage == m_pageSerial ? u"错题本"_s
+                          : node                        ? node->caption
+                                                        : QString();
+    // The pane gives each its own box: the blocks' contents without the
+    // outer element. The key is for the parent or teacher only.
+    const auto inner = [](const QString &block) {
+        return block.mid(block.indexOf(u'>') + 1).chopped(int(u"</div>"_s.size()));
+    };
+    return {inner(worksheetHeader(title)),
+            m_accounts.isAdvancedUser() ? inner(answerKeyHtml(title, keys)) : QString()};
+}
+
+QString MainWindowController::printName() const
+{
+    const TopicNode *node = m_tree.find(m_selectedKey);
+    return (node ? node->caption : u"练习"_s) + u'-' + today().toString(u"yyyy-MM-dd"_s);
 }
 
 void MainWindowController::exportRecord()

@@ -100,6 +100,18 @@ public:
     // "导出记录": the whole record as a CSV file where the user chooses.
     void exportRecord();
 
+    // Printing: the page on screen, written by the window, with answer boxes,
+    // prints as a sheet with a header to fill in (the node's text as title)
+    // and, for the advanced user, its answer key. Empty texts: not a sheet.
+    struct PrintSheet
+    {
+        QString header;
+        QString key; // empty: no key offered
+    };
+    PrintSheet printSheet() const;
+    // A name for the printed document: the node's text and the date.
+    QString printName() const;
+
     Accounts &accounts() { return m_accounts; }
     const Accounts &accounts() const { return m_accounts; }
     Form1State state;

@@ -14,19 +14,24 @@
 #include <QActionGroup>
 #include <QAudioOutput>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QMediaPlayer>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolBar>
+#include <QWebEnginePage>
 
 using namespace Qt::StringLiterals;
 
@@ -142,12 +147,6 @@ Form1::Form1(const QString &programFolder, ProgramFiles &files, SettingsStore &s
             [this](int index) { m_controller->selectTab(index); });
     connect(TreeView1, &TopicTreeWidget::nodeClicked, this,
             [this](const QString &key) { m_controller->nodeClicked(key); });
-    for (WebPane *pane : {WebBrowser1, WebBrowser2})
-        connect(pane, &QWebEngineView::printFinished, this, [this](bool success) {
-            m_printer.reset();
-            if (!success)
-                showMessage(u"打印没有成功！"_s);
-        });
     connect(WebBrowser1->bridge(), &PaneBridge::pageEvent, this,
             [this](const QString &kind, const QString &targetName, const QString &,
                    const QJsonArray &snapshot) {
@@ -307,19 +306,86 @@ void Form1::openOptionsDialog()
     dialog.exec();
 }
 
+// Applies edits to a pane and waits until the page has them.
+static void applyAndWait(WebPane *pane, const DomEdits &edits)
+{
+    QEventLoop loop;
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    QObject::connect(pane->bridge(), &PaneBridge::applied, &loop, &QEventLoop::quit);
+    pane->apply(edits);
+    loop.exec();
+}
+
 void Form1::printMainPane()
 {
-    if (m_printer)
+    if (m_printing)
         return; // the last page is still being printed
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QPrintDialog dialog(printer.get(), this);
-    dialog.setWindowTitle(u"打印"_s);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    // The printer must live until the pane reports the page printed. A paper
-    // or a lesson in the second pane is what the user sees, so that prints.
-    m_printer = std::move(printer);
-    (frontPane() == PaneId::Second ? WebBrowser2 : WebBrowser1)->print(m_printer.get());
+    m_printing = true;
+    // What the user sees prints: a paper or a lesson in the second pane, or
+    // the page in the main pane.
+    WebPane *pane = frontPane() == PaneId::Second ? WebBrowser2 : WebBrowser1;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    printer.setDocName(m_controller->printName());
+
+    // An exercise page prints as a sheet: the header to fill in above it,
+    // and the answer key after it when the parent asks for it.
+    const MainWindowController::PrintSheet sheet =
+        pane == WebBrowser1 ? m_controller->printSheet() : MainWindowController::PrintSheet{};
+    if (!sheet.header.isEmpty())
+        applyAndWait(pane, {DomEdit::printHeader(sheet.header), DomEdit::printKey({})});
+
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(u"printPreview"_s);
+    preview.setWindowTitle(u"打印预览"_s);
+    if (!sheet.key.isEmpty()) {
+        if (auto *bar = preview.findChild<QToolBar *>()) {
+            QAction *withKey = bar->addAction(u"附答案页"_s);
+            withKey->setObjectName(u"withAnswerKey"_s);
+            withKey->setCheckable(true);
+            connect(withKey, &QAction::toggled, &preview, [&](bool on) {
+                applyAndWait(pane, {DomEdit::printKey(on ? sheet.key : QString())});
+                if (auto *pages = preview.findChild<QPrintPreviewWidget *>())
+                    pages->updatePreview();
+            });
+        }
+    }
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this, pane](QPrinter *target) { printPane(pane, target); });
+    preview.exec();
+    if (!sheet.header.isEmpty())
+        applyAndWait(pane, {DomEdit::printHeader({}), DomEdit::printKey({})});
+    m_printing = false;
+}
+
+void Form1::printPane(WebPane *pane, QPrinter *printer)
+{
+    QEventLoop loop;
+    bool printed = false;
+    // A PDF file gets the page's own text and lines, not a picture of it.
+    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty()) {
+        const QMetaObject::Connection done =
+            connect(pane->page(), &QWebEnginePage::pdfPrintingFinished, &loop,
+                    [&](const QString &, bool success) {
+                        printed = success;
+                        loop.quit();
+                    });
+        pane->page()->printToPdf(printer->outputFileName(), printer->pageLayout());
+        loop.exec();
+        disconnect(done);
+    } else {
+        const QMetaObject::Connection done =
+            connect(pane, &QWebEngineView::printFinished, &loop, [&](bool success) {
+                printed = success;
+                loop.quit();
+            });
+        pane->print(printer);
+        loop.exec();
+        disconnect(done);
+    }
+    if (!printed)
+        showMessage(u"打印没有成功！"_s);
 }
 
 void Form1::resizeEvent(QResizeEvent *event)

@@ -43,6 +43,8 @@ public:
     HtmlPane &pane(PaneId id) override;
     void bringToFront(PaneId id) override;
     void focusPane(PaneId id) override;
+    // Prints what a pane shows, and waits until it is printed.
+    void printPane(WebPane *pane, QPrinter *printer);
     void playSound(const QString &absolutePath) override;
     QString chooseSaveFile(const QString &suggestedName) override;
     void setStatusText(const QString &text) override;
@@ -83,7 +85,7 @@ private:
     QActionGroup *m_modeGroup = nullptr;
     std::unique_ptr<WindowTimer> m_timers[6];
     std::unique_ptr<MainWindowController> m_controller;
-    std::unique_ptr<QPrinter> m_printer;
+    bool m_printing = false;              // a print preview is open
     QMediaPlayer *MediaPlayer1 = nullptr; // made at the first sound
 };
 

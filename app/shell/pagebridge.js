@@ -64,6 +64,23 @@
             focusFirstBox();
             return;
         }
+        // What only a printer sees: the sheet's header first in the body, the
+        // answer key last (the style sheet hides both on screen).
+        if (edit.op === 'printHeader' || edit.op === 'printKey') {
+            const id = edit.op === 'printHeader' ? 'print-head' : 'print-key';
+            let box = document.getElementById(id);
+            if (!box) {
+                box = document.createElement('div');
+                box.id = id;
+                box.className = edit.op === 'printHeader' ? 'sheet-head' : 'answer-key';
+                if (edit.op === 'printHeader')
+                    document.body.prepend(box);
+                else
+                    document.body.append(box);
+            }
+            box.innerHTML = edit.text;
+            return;
+        }
         if (edit.op === 'lockAnswers') {
             for (const box of document.querySelectorAll('input.text'))
                 box.readOnly = true;

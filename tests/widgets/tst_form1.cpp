@@ -2,6 +2,7 @@
 // tree's click rules and the layout at any size.
 #include "app/shell/applicationidentity.h"
 #include "app/shell/clockpanel.h"
+#include "app/shell/panebridge.h"
 #include "app/shell/singleinstance.h"
 #include "app/shell/topictreewidget.h"
 #include "app/shell/webpane.h"
@@ -13,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -45,6 +48,7 @@ private Q_SLOTS:
     void secondStartBringsTheFirstForward();
     void dialogsShowOnlyTheirOwnTitle();
     void failedPrintIsSaid();
+    void printPreviewOffersTheKeyToTheAdvancedUser();
     void soundsFailSilently();
 
 private:
@@ -330,8 +334,43 @@ void TestForm1::failedPrintIsSaid()
         shown = box->windowTitle() + u'|' + box->text();
         box->accept();
     });
-    Q_EMIT m_app->window.WebBrowser1->printFinished(false);
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(u"/no/such/folder/sheet.pdf"_s);
+    m_app->window.printPane(m_app->window.WebBrowser1, &printer);
     QCOMPARE(shown, u"提示|打印没有成功！"_s);
+}
+
+// The print button previews the page; the answer key is offered to the
+// advanced user only.
+void TestForm1::printPreviewOffersTheKeyToTheAdvancedUser()
+{
+    Form1 &w = m_app->window;
+    MainWindowController &c = w.controller();
+    w.TabStrip1->setCurrentIndex(0);
+    c.tickIntroduction(); // the start's introduction, not over the page below
+    for (const bool advanced : {true, false}) {
+        c.accounts().reloadStoredPassword();
+        if (advanced)
+            c.accounts().confirmLogin(u"463"_s);
+        else
+            c.accounts().loginAsStudent();
+        QSignalSpy applied(w.WebBrowser1->bridge(), &PaneBridge::applied);
+        c.nodeClicked(u"q17"_s);
+        QVERIFY(applied.wait(10000));
+        QCOMPARE(c.printSheet().key.isEmpty(), !advanced);
+        QString title;
+        bool keyOffered = true;
+        whenDialogOpens<QPrintPreviewDialog>([&](QPrintPreviewDialog *preview) {
+            title = preview->windowTitle();
+            keyOffered = preview->findChild<QAction *>(u"withAnswerKey"_s) != nullptr;
+            preview->reject();
+        });
+        w.toolbarAction(u"w12"_s)->trigger();
+        QCOMPARE(title, u"打印预览"_s);
+        QCOMPARE(keyOffered, advanced);
+    }
+    QCOMPARE(c.printName().left(6), u"20以内加法"_s);
 }
 
 void TestForm1::soundsFailSilently()
