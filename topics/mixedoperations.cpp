@@ -3,10 +3,9 @@
 #include "page/numbertext.h"
 #include "page/pageformat.h"
 #include "page/randomsource.h"
+#include "topics/vbexpression.h"
 
 #include <QSet>
-
-#include <muParser.h>
 
 #include <cmath>
 
@@ -179,18 +178,7 @@ std::optional<double> evaluate(const QString &expression)
     for (QChar ch : expression)
         if (!ch.isDigit() && !u"+-*/()"_s.contains(ch))
             return std::nullopt;
-    try {
-        // Making a parser sets up its whole grammar; the redraw loops of the
-        // quotient pages evaluate hundreds of candidates, so one is kept.
-        static thread_local mu::Parser parser;
-        parser.SetExpr(expression.toStdString());
-        const double value = parser.Eval();
-        if (!std::isfinite(value))
-            return std::nullopt;
-        return value;
-    } catch (const mu::Parser::exception_type &) {
-        return std::nullopt;
-    }
+    return evaluateVbExpression(expression);
 }
 
 QString twoDecimalText(double value)

@@ -64,13 +64,6 @@ QString examplePageFor(const ExampleGroup &group, const NodeClick &click)
     return problem.isEmpty() ? QString() : examplePage(click.node.caption, problem);
 }
 
-// The number of the key after its first character, as the tag of its node
-// would give it.
-int keyNumber(const QString &key)
-{
-    return splitTag(key).number;
-}
-
 void reveal(FamilyContext &context, PageDocument &page, const QString &answer)
 {
     if (answer.isEmpty() || !page.find(u"finish"_s))

@@ -39,8 +39,7 @@ void GameFamily::registerWith(FamilyRegistry &registry)
         const QString file = gameFile(click.number);
         if (file.isEmpty())
             return;
-        m_context.navigate(PaneId::Second, file);
-        m_context.bringToFront(PaneId::Second);
+        m_context.showFile(PaneId::Second, file);
         m_context.focusPane(PaneId::Second); // the game starts on Enter
     });
 

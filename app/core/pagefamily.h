@@ -59,6 +59,12 @@ public:
     // Loads a file of the program folder into a pane.
     virtual void navigate(PaneId pane, const QString &relativePath) = 0;
     virtual void bringToFront(PaneId pane) = 0;
+    // A file of the program folder shown in a pane brought to the front.
+    void showFile(PaneId pane, const QString &relativePath)
+    {
+        bringToFront(pane);
+        navigate(pane, relativePath);
+    }
     virtual void focusPane(PaneId pane) = 0;
     // Plays a sound file of the program folder.
     virtual void playSound(const QString &relativePath) = 0;

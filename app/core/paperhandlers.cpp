@@ -13,12 +13,6 @@ namespace quorvel {
 
 namespace {
 
-void showInSecondPane(FamilyContext &context, const QString &file)
-{
-    context.bringToFront(PaneId::Second);
-    context.navigate(PaneId::Second, file);
-}
-
 // An answer page: the node's text as its heading, the stored answers with
 // their line ends as line breaks.
 QString answerPage(const QString &caption, const QString &answers)
@@ -55,9 +49,9 @@ void registerPapersAndLectures(FamilyRegistry &registry, FamilyContext &context)
     registry.onNode(Route::ExamPapers, [&c](NodeClick &click) {
         const int n = click.number;
         if (n <= 2023) {
-            showInSecondPane(c, u"test/"_s + texts::examPaperCode(n - 2001) + u".htm"_s);
+            c.showFile(PaneId::Second, u"test/"_s + texts::examPaperCode(n - 2001) + u".htm"_s);
         } else if (n <= 2036) {
-            showInSecondPane(c, u"test/"_s + QString::number(1991 + n - 2024) + u".htm"_s);
+            c.showFile(PaneId::Second, u"test/"_s + QString::number(1991 + n - 2024) + u".htm"_s);
         } else if (c.mayShowAnswers()) {
             // The key of a paper stays with the parent until the child is done.
             click.page.text = answerPage(click.node.caption, texts::paperAnswers(n - 2037));
@@ -68,7 +62,8 @@ void registerPapersAndLectures(FamilyRegistry &registry, FamilyContext &context)
     registry.onNode(Route::EntranceExamPapers, [&c](NodeClick &click) {
         if (click.node.caption.endsWith(u"答案"_s) && !c.mayShowAnswers())
             return;
-        showInSecondPane(c, u"test/xsc%1.htm"_s.arg(click.number - 63667600, 2, 10, QChar(u'0')));
+        c.showFile(PaneId::Second,
+                   u"test/xsc%1.htm"_s.arg(click.number - 63667600, 2, 10, QChar(u'0')));
     });
 
     // 三年级奥数 … 六年级奥数: lesson g of grade n is line g of
@@ -79,7 +74,7 @@ void registerPapersAndLectures(FamilyRegistry &registry, FamilyContext &context)
             c.files().readLines(u"zimu/"_s + QString::number(grade) + u"aoshulesson.txt"_s),
             click.number % 100);
         if (!file.isEmpty() && c.files().exists(file))
-            showInSecondPane(c, file);
+            c.showFile(PaneId::Second, file);
     });
 
     // 小学奥数专题练习题库: an entry's exercise page in the main pane, graded in
@@ -95,14 +90,14 @@ void registerPapersAndLectures(FamilyRegistry &registry, FamilyContext &context)
     });
 
     registry.onNode(Route::Lectures, [&c](NodeClick &click) {
-        showInSecondPane(c, u"flash/j"_s + QString::number(click.number - 1000) + u".htm"_s);
+        c.showFile(PaneId::Second, u"flash/j"_s + QString::number(click.number - 1000) + u".htm"_s);
     });
 
     // 基础知识, 数论知识, 图形知识, 行程问题: zsd/ao<tag number>.htm; the group
     // nodes (…00) have no page.
     registry.onNode(Route::OlympiadTopicLessons, [&c](NodeClick &click) {
         if (click.number % 100 != 0)
-            showInSecondPane(c, u"zsd/ao"_s + QString::number(click.number) + u".htm"_s);
+            c.showFile(PaneId::Second, u"zsd/ao"_s + QString::number(click.number) + u".htm"_s);
     });
 
     // The reading folders: a node opens the file its text names. A file whose
@@ -112,7 +107,7 @@ void registerPapersAndLectures(FamilyRegistry &registry, FamilyContext &context)
             QString file = folder + click.node.caption + u".htm"_s;
             if (!c.files().exists(file) && c.files().exists(folder + click.node.caption))
                 file = folder + click.node.caption;
-            showInSecondPane(c, file);
+            c.showFile(PaneId::Second, file);
         };
     };
     registry.onNode(Route::BookReading, reading(u"book/"_s));

@@ -46,12 +46,6 @@ QString thinkingTime(int seconds)
     return u"<br>思考用时"_s + QString::number(seconds) + u"秒！"_s;
 }
 
-// The key's number after its first character.
-int keyNumber(const QString &key)
-{
-    return splitTag(key).number;
-}
-
 // Marks every problem with its explanation; the score, the result line and
 // the medal as on every graded page.
 void gradeWordProblems(FamilyContext &context, PageDocument &page)

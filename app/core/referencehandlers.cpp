@@ -82,12 +82,6 @@ void termClicked(FamilyContext &context, NodeClick &click)
         context.playSound(sound);
 }
 
-void showInSecondPane(FamilyContext &context, const QString &file)
-{
-    context.bringToFront(PaneId::Second);
-    context.navigate(PaneId::Second, file);
-}
-
 } // namespace
 
 void registerReferencePages(FamilyRegistry &registry, FamilyContext &context)
@@ -109,11 +103,11 @@ void registerReferencePages(FamilyRegistry &registry, FamilyContext &context)
     });
 
     registry.onNode(Route::EnglishWords,
-                    [&c](NodeClick &) { showInSecondPane(c, u"zimu/danci.htm"_s); });
+                    [&c](NodeClick &) { c.showFile(PaneId::Second, u"zimu/danci.htm"_s); });
     registry.onNode(Route::EnglishSentences,
-                    [&c](NodeClick &) { showInSecondPane(c, u"zimu/yingyujuzi.htm"_s); });
+                    [&c](NodeClick &) { c.showFile(PaneId::Second, u"zimu/yingyujuzi.htm"_s); });
     registry.onNode(Route::GeometryFigures,
-                    [&c](NodeClick &) { showInSecondPane(c, u"zimu/jihetuxing.htm"_s); });
+                    [&c](NodeClick &) { c.showFile(PaneId::Second, u"zimu/jihetuxing.htm"_s); });
 
     // "第3份" opens sheet 3 in the main pane, where its submit button grades it.
     registry.onNode(Route::TrueFalseSheets, [&c](NodeClick &click) {
@@ -129,8 +123,8 @@ void registerReferencePages(FamilyRegistry &registry, FamilyContext &context)
     // 522202 "小学1年级上" to 522211 "小学5年级下": zsd/1s.htm to zsd/5x.htm.
     registry.onNode(Route::KnowledgeSummary, [&c](NodeClick &click) {
         const int i = click.number - 522202;
-        showInSecondPane(c, u"zsd/"_s + QString::number(i / 2 + 1) + (i % 2 ? u'x' : u's') +
-                                u".htm"_s);
+        c.showFile(PaneId::Second,
+                   u"zsd/"_s + QString::number(i / 2 + 1) + (i % 2 ? u'x' : u's') + u".htm"_s);
     });
 
     // 5333GGNNN: the unit on line NNN of grade GG − 1's list, one page each.
@@ -139,7 +133,7 @@ void registerReferencePages(FamilyRegistry &registry, FamilyContext &context)
         const QString file = u"zsd/"_s + QString::number(grade) + u'-' +
                              threeDigits(click.number % 1000) + u".htm"_s;
         if (c.files().exists(file))
-            showInSecondPane(c, file);
+            c.showFile(PaneId::Second, file);
     });
 }
 

@@ -88,6 +88,13 @@ struct SplitTag
 
 SplitTag splitTag(const QString &tag);
 
+// The number of a node key after its first character, as the tag of its
+// node would give it ("q59002" gives 59002).
+inline int keyNumber(const QString &key)
+{
+    return splitTag(key).number;
+}
+
 // The handler for a family and a non-zero number; Route::None when no row
 // matches.
 Route routeFor(QChar family, int number);
