@@ -90,7 +90,7 @@ template <typename Dialog> void whenDialogOpens(std::function<void(Dialog *)> an
     poll->setInterval(20);
     QObject::connect(poll, &QTimer::timeout, [poll, waited, answer] {
         auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
-        if (!dialog && waited->elapsed() < 10000)
+        if (!dialog && waited->elapsed() < 60000)
             return;
         poll->stop();
         poll->deleteLater();

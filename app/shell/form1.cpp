@@ -363,6 +363,8 @@ void Form1::printPane(WebPane *pane, QPrinter *printer)
 {
     QEventLoop loop;
     bool printed = false;
+    // Never wait for ever: an engine that does not answer counts as a failure.
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
     // A PDF file gets the page's own text and lines, not a picture of it.
     if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty()) {
         const QMetaObject::Connection done =
