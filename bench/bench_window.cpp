@@ -26,11 +26,11 @@
 // guard against a wait that never ends.
 #include "app/core/maincontroller.h"
 #include "app/shell/form1.h"
-#include "app/shell/panebridge.h"
 #include "app/shell/topictreewidget.h"
 #include "app/shell/webengineflags.h"
-#include "app/shell/webpane.h"
 #include "app/shell/windowtimer.h"
+#include "app/web/panebridge.h"
+#include "app/web/webpane.h"
 #include "content/programfiles.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
@@ -85,6 +85,11 @@ double msBetween(qint64 fromNs, qint64 toNs)
 }
 
 qint64 g_mainStartNs = 0;
+
+WebPane *webPane(BrowserPane *pane)
+{
+    return static_cast<WebPane *>(pane);
+}
 
 // The offscreen set-up of a display-less run, unless the caller chose another.
 void prepareOffscreenEnvironment()
@@ -181,23 +186,24 @@ std::unique_ptr<Window> openWindow(StartupMarks &marks)
         if (marks.loadedNs >= 0 && marks.introWrittenNs >= 0)
             wait.quit();
     };
-    QObject::connect(form.WebBrowser1, &QWebEngineView::loadFinished, wait.context(), [&](bool ok) {
-        if (ok && marks.loadedNs < 0) {
-            marks.loadedNs = monotonicNs();
-            checkDone();
-        }
-    });
+    QObject::connect(webPane(form.mainPane()), &QWebEngineView::loadFinished, wait.context(),
+                     [&](bool ok) {
+                         if (ok && marks.loadedNs < 0) {
+                             marks.loadedNs = monotonicNs();
+                             checkDone();
+                         }
+                     });
     TimerFiring firing;
     if (auto *timer = dynamic_cast<WindowTimer *>(&form.timer(TimerId::Introduction)))
         timer->timer()->installEventFilter(&firing);
-    QObject::connect(form.WebBrowser1->bridge(), &PaneBridge::applied, wait.context(), [&] {
+    QObject::connect(webPane(form.mainPane())->bridge(), &PaneBridge::applied, wait.context(), [&] {
         if (marks.introWrittenNs < 0 && firing.firstNs >= 0) {
             marks.introWrittenNs = monotonicNs();
             checkDone();
         }
     });
 
-    QObject::connect(form.WebBrowser1->bridge(), &PaneBridge::ready, wait.context(), [&] {
+    QObject::connect(webPane(form.mainPane())->bridge(), &PaneBridge::ready, wait.context(), [&] {
         if (marks.readyNs < 0)
             marks.readyNs = monotonicNs();
     });
@@ -221,7 +227,7 @@ std::optional<double> clickAndWait(Form1 &form, const QString &key)
 {
     GuardedWait wait;
     qint64 appliedNs = -1;
-    QObject::connect(form.WebBrowser1->bridge(), &PaneBridge::applied, wait.context(), [&] {
+    QObject::connect(webPane(form.mainPane())->bridge(), &PaneBridge::applied, wait.context(), [&] {
         if (appliedNs < 0) {
             appliedNs = monotonicNs();
             wait.quit();

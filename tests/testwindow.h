@@ -7,7 +7,7 @@
 #include "app/shell/applicationidentity.h"
 #include "app/shell/form1.h"
 #include "app/shell/webengineflags.h"
-#include "app/shell/webpane.h"
+#include "app/web/webpane.h"
 #include "content/programfiles.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
@@ -43,6 +43,12 @@ struct TestWindow
     quorvel::SqlPracticeRecord record{QStringLiteral(":memory:")};
     quorvel::Form1 window;
 };
+
+// A pane of the window as the engine's view, for the tests that script it.
+inline quorvel::WebPane *webPane(quorvel::BrowserPane *pane)
+{
+    return static_cast<quorvel::WebPane *>(pane);
+}
 
 // Runs a script in a pane's page and waits for its result.
 inline QVariant evaluate(quorvel::WebPane *pane, const QString &script)

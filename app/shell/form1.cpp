@@ -3,11 +3,10 @@
 #include "app/core/catalogue.h"
 #include "app/core/layout.h"
 #include "app/core/maincontroller.h"
+#include "app/shell/browsermodule.h"
 #include "app/shell/clockpanel.h"
 #include "app/shell/dialogs.h"
-#include "app/shell/panebridge.h"
 #include "app/shell/topictreewidget.h"
-#include "app/shell/webpane.h"
 #include "app/shell/windowtimer.h"
 #include "page/pagedocument.h"
 
@@ -31,7 +30,6 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
-#include <QWebEnginePage>
 
 using namespace Qt::StringLiterals;
 
@@ -65,7 +63,7 @@ constexpr ToolbarButton toolbarButtons[] = {
 
 Form1::Form1(const QString &programFolder, ProgramFiles &files, SettingsStore &settings,
              RandomSource &random, QWidget *parent)
-    : QMainWindow(parent)
+    : QMainWindow(parent), m_programFolder(programFolder)
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(u"QuorvelV37.0"_s);
@@ -103,7 +101,6 @@ Form1::Form1(const QString &programFolder, ProgramFiles &files, SettingsStore &s
     TreeView1 = new TopicTreeWidget(m_splitter);
     TreeView1->setMinimumWidth(120);
 
-    QWebEngineProfile *profile = WebPane::sharedProfile(programFolder, this);
     m_panes = new QStackedWidget(m_splitter);
     m_panes->setMinimumWidth(200);
     m_splitter->addWidget(TreeView1);
@@ -113,13 +110,8 @@ Form1::Form1(const QString &programFolder, ProgramFiles &files, SettingsStore &s
     // The tree keeps the width the user dragged it to.
     connect(m_splitter, &QSplitter::splitterMoved, this,
             [this] { m_treeWidth = TreeView1->width(); });
-    WebBrowser1 = new WebPane(profile, programFolder, m_panes);
-    WebBrowser1->setObjectName(u"WebBrowser1"_s);
-    WebBrowser2 = new WebPane(profile, programFolder, m_panes);
-    WebBrowser2->setObjectName(u"WebBrowser2"_s);
+    // The web panes come later, on first use (mainPane(), secondPane()).
     Picture2 = new ClockPanel(timer(TimerId::ClockTick), m_panes);
-    m_panes->addWidget(WebBrowser1);
-    m_panes->addWidget(WebBrowser2);
     m_panes->addWidget(Picture2);
 
     StatusBar1 = new QLabel(this);
@@ -147,12 +139,6 @@ Form1::Form1(const QString &programFolder, ProgramFiles &files, SettingsStore &s
             [this](int index) { m_controller->selectTab(index); });
     connect(TreeView1, &TopicTreeWidget::nodeClicked, this,
             [this](const QString &key) { m_controller->nodeClicked(key); });
-    connect(WebBrowser1->bridge(), &PaneBridge::pageEvent, this,
-            [this](const QString &kind, const QString &targetName, const QString &,
-                   const QJsonArray &snapshot) {
-                PageDocument document = PageDocument::fromJson(snapshot);
-                m_controller->pageEvent(kind, targetName, document);
-            });
 
     // The window opens centred with a client area of 739 × 518 pixels; below
     // 640 × 400 the pages would wrap a character a line.
@@ -204,16 +190,70 @@ QAction *Form1::toolbarAction(const QString &key) const
     return nullptr;
 }
 
+BrowserPane *Form1::makePane(const QString &name)
+{
+    // The web engine loads with the first pane, so nothing of it runs while
+    // the login dialog is up. Without it the program cannot show a page.
+    if (!m_paneMaker) {
+        QString error;
+        m_paneMaker = loadBrowserPanes(m_programFolder, this, &error);
+        if (!m_paneMaker) {
+            QMessageBox::critical(this, u"错误"_s, u"无法加载网页组件，程序不能运行：\n"_s + error);
+            std::exit(EXIT_FAILURE);
+        }
+    }
+    BrowserPane *pane = m_paneMaker->makePane(m_panes);
+    pane->widget()->setObjectName(name);
+    // The panes keep the order main, second, clock.
+    m_panes->insertWidget(name == "WebBrowser1"_L1 ? 0 : m_panes->indexOf(Picture2),
+                          pane->widget());
+    return pane;
+}
+
+BrowserPane *Form1::mainPane()
+{
+    if (!WebBrowser1) {
+        WebBrowser1 = makePane(u"WebBrowser1"_s);
+        WebBrowser1->onPageEvent(this, [this](const QString &kind, const QString &targetName,
+                                              const QJsonArray &snapshot) {
+            PageDocument document = PageDocument::fromJson(snapshot);
+            m_controller->pageEvent(kind, targetName, document);
+        });
+        if (m_front == PaneId::Main)
+            m_panes->setCurrentWidget(WebBrowser1->widget());
+    }
+    return WebBrowser1;
+}
+
+BrowserPane *Form1::secondPane()
+{
+    if (!WebBrowser2)
+        WebBrowser2 = makePane(u"WebBrowser2"_s);
+    return WebBrowser2;
+}
+
+QWidget *Form1::paneWidget(PaneId id)
+{
+    switch (id) {
+    case PaneId::Main:
+        return mainPane()->widget();
+    case PaneId::Second:
+        return secondPane()->widget();
+    case PaneId::Clock:
+        break;
+    }
+    return Picture2;
+}
+
 HtmlPane &Form1::pane(PaneId id)
 {
-    return id == PaneId::Second ? *WebBrowser2 : *WebBrowser1;
+    return id == PaneId::Second ? *secondPane() : *mainPane();
 }
 
 void Form1::bringToFront(PaneId id)
 {
-    m_panes->setCurrentWidget(id == PaneId::Main     ? static_cast<QWidget *>(WebBrowser1)
-                              : id == PaneId::Second ? static_cast<QWidget *>(WebBrowser2)
-                                                     : Picture2);
+    m_front = id;
+    m_panes->setCurrentWidget(paneWidget(id));
 }
 
 void Form1::playSound(const QString &absolutePath)
@@ -237,16 +277,12 @@ QString Form1::chooseSaveFile(const QString &suggestedName)
 
 void Form1::focusPane(PaneId id)
 {
-    QWidget *pane = id == PaneId::Main     ? static_cast<QWidget *>(WebBrowser1)
-                    : id == PaneId::Second ? static_cast<QWidget *>(WebBrowser2)
-                                           : Picture2;
-    pane->setFocus(Qt::OtherFocusReason);
+    paneWidget(id)->setFocus(Qt::OtherFocusReason);
 }
 
 PaneId Form1::frontPane() const
 {
-    QWidget *front = m_panes->currentWidget();
-    return front == WebBrowser2 ? PaneId::Second : front == Picture2 ? PaneId::Clock : PaneId::Main;
+    return m_front;
 }
 
 void Form1::setStatusText(const QString &text)
@@ -307,11 +343,11 @@ void Form1::openOptionsDialog()
 }
 
 // Applies edits to a pane and waits until the page has them.
-static void applyAndWait(WebPane *pane, const DomEdits &edits)
+static void applyAndWait(BrowserPane *pane, const DomEdits &edits)
 {
     QEventLoop loop;
     QTimer::singleShot(5000, &loop, &QEventLoop::quit);
-    QObject::connect(pane->bridge(), &PaneBridge::applied, &loop, &QEventLoop::quit);
+    pane->whenApplied(&loop, [&loop] { loop.quit(); });
     pane->apply(edits);
     loop.exec();
 }
@@ -323,7 +359,7 @@ void Form1::printMainPane()
     m_printing = true;
     // What the user sees prints: a paper or a lesson in the second pane, or
     // the page in the main pane.
-    WebPane *pane = frontPane() == PaneId::Second ? WebBrowser2 : WebBrowser1;
+    BrowserPane *pane = frontPane() == PaneId::Second ? secondPane() : mainPane();
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
@@ -359,33 +395,17 @@ void Form1::printMainPane()
     m_printing = false;
 }
 
-void Form1::printPane(WebPane *pane, QPrinter *printer)
+void Form1::printPane(BrowserPane *pane, QPrinter *printer)
 {
     QEventLoop loop;
     bool printed = false;
     // Never wait for ever: an engine that does not answer counts as a failure.
     QTimer::singleShot(60000, &loop, &QEventLoop::quit);
-    // A PDF file gets the page's own text and lines, not a picture of it.
-    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty()) {
-        const QMetaObject::Connection done =
-            connect(pane->page(), &QWebEnginePage::pdfPrintingFinished, &loop,
-                    [&](const QString &, bool success) {
-                        printed = success;
-                        loop.quit();
-                    });
-        pane->page()->printToPdf(printer->outputFileName(), printer->pageLayout());
-        loop.exec();
-        disconnect(done);
-    } else {
-        const QMetaObject::Connection done =
-            connect(pane, &QWebEngineView::printFinished, &loop, [&](bool success) {
-                printed = success;
-                loop.quit();
-            });
-        pane->print(printer);
-        loop.exec();
-        disconnect(done);
-    }
+    pane->printPage(printer, &loop, [&](bool success) {
+        printed = success;
+        loop.quit();
+    });
+    loop.exec();
     if (!printed)
         showMessage(u"打印没有成功！"_s);
 }

@@ -25,8 +25,9 @@ class MainWindowController;
 class ProgramFiles;
 class RandomSource;
 class SettingsStore;
+class BrowserPane;
+class BrowserPaneMaker;
 class TopicTreeWidget;
-class WebPane;
 class WindowTimer;
 
 class Form1 : public QMainWindow, public MainView
@@ -44,7 +45,7 @@ public:
     void bringToFront(PaneId id) override;
     void focusPane(PaneId id) override;
     // Prints what a pane shows, and waits until it is printed.
-    void printPane(WebPane *pane, QPrinter *printer);
+    void printPane(BrowserPane *pane, QPrinter *printer);
     void playSound(const QString &absolutePath) override;
     QString chooseSaveFile(const QString &suggestedName) override;
     void setStatusText(const QString &text) override;
@@ -63,10 +64,15 @@ public:
     QToolBar *Toolbar1 = nullptr;
     QTabBar *TabStrip1 = nullptr;
     TopicTreeWidget *TreeView1 = nullptr;
-    WebPane *WebBrowser1 = nullptr;
-    WebPane *WebBrowser2 = nullptr;
+    BrowserPane *WebBrowser1 = nullptr; // null until mainPane() makes it
+    BrowserPane *WebBrowser2 = nullptr; // null until secondPane() makes it
     ClockPanel *Picture2 = nullptr;
     QLabel *StatusBar1 = nullptr; // the status bar's one panel
+
+    // The web panes, made on first use: the engine behind them starts only
+    // when a page is to be shown, and the second pane only when a file opens.
+    BrowserPane *mainPane();
+    BrowserPane *secondPane();
 
     QAction *toolbarAction(const QString &key) const;
     PaneId frontPane() const;
@@ -77,7 +83,12 @@ protected:
 private:
     void buildToolbar();
     void layOut();
+    BrowserPane *makePane(const QString &name);
+    QWidget *paneWidget(PaneId id);
 
+    QString m_programFolder;
+    std::unique_ptr<BrowserPaneMaker> m_paneMaker; // loaded with the first pane
+    PaneId m_front = PaneId::Main;
     QFrame *m_tabFrame = nullptr;
     QStackedWidget *m_panes = nullptr;
     QSplitter *m_splitter = nullptr; // the tree | the panes

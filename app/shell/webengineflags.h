@@ -16,7 +16,6 @@ inline void prepareWebEngine()
     if (!flags.contains("--js-flags"))
         flags += " --js-flags=--max-old-space-size=16";
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
 } // namespace quorvel

@@ -2,9 +2,9 @@
 // start-up, the introduction, a drill page clicked in the tree, the seconds
 // in the status bar, page events and edits over the bridge, refused
 // navigation and a tab change.
-#include "app/shell/panebridge.h"
 #include "app/shell/topictreewidget.h"
-#include "app/shell/webpane.h"
+#include "app/web/panebridge.h"
+#include "app/web/webpane.h"
 #include "page/pagedocument.h"
 #include "testwindow.h"
 
@@ -63,7 +63,7 @@ private:
 void TestEndToEnd::initTestCase()
 {
     m_app = std::make_unique<TestWindow>();
-    m_pane = m_app->window.WebBrowser1;
+    m_pane = webPane(m_app->window.mainPane());
     m_app->window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&m_app->window));
 }
@@ -384,7 +384,7 @@ void TestEndToEnd::paperPrintsToPdf()
 {
     // A paper in the second pane, as the print button prints it.
     m_app->window.TabStrip1->setCurrentIndex(13); // "各年级试卷"
-    WebPane *paper = m_app->window.WebBrowser2;
+    WebPane *paper = webPane(m_app->window.secondPane());
     QSignalSpy loaded(paper, &QWebEngineView::loadFinished);
     m_app->window.controller().nodeClicked(u"q2001"_s);
     QVERIFY(loaded.wait(20000));

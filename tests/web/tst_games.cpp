@@ -2,7 +2,7 @@
 // the second pane with the node's text as its title and no script error, a
 // scripted run through the page's own window.game reaches the end screen,
 // and the two puzzle games' puzzles are solved by searches of this test.
-#include "app/shell/webpane.h"
+#include "app/web/webpane.h"
 #include "content/storedtexts.h"
 #include "testwindow.h"
 
@@ -115,7 +115,7 @@ void TestGames::initTestCase()
     QVERIFY(QTest::qWaitForWindowExposed(&m_app->window));
     m_app->window.controller().start();
     m_app->window.TabStrip1->setCurrentIndex(9); // "数学游戏"
-    auto *page = qobject_cast<GuardedPage *>(m_app->window.WebBrowser2->page());
+    auto *page = qobject_cast<GuardedPage *>(webPane(m_app->window.secondPane())->page());
     QVERIFY(page);
     connect(page, &GuardedPage::scriptError, this,
             [this](const QString &message, int line, const QString &source) {
@@ -125,7 +125,7 @@ void TestGames::initTestCase()
 
 bool TestGames::open(const QString &key)
 {
-    QSignalSpy loaded(m_app->window.WebBrowser2, &QWebEngineView::loadFinished);
+    QSignalSpy loaded(webPane(m_app->window.secondPane()), &QWebEngineView::loadFinished);
     m_errors.clear();
     m_app->window.controller().nodeClicked(key);
     return loaded.wait(20000) && loaded.first().first().toBool();
@@ -142,7 +142,7 @@ void TestGames::everyGamePlaysToTheEnd()
 {
     QFETCH(QString, key);
     QVERIFY(open(key));
-    WebPane *pane = m_app->window.WebBrowser2;
+    WebPane *pane = webPane(m_app->window.secondPane());
     QCOMPARE(m_app->window.frontPane(), PaneId::Second);
     const TopicNode *node = m_app->window.controller().tree().find(key);
     QCOMPARE(evaluate(pane, u"document.title"_s).toString(), node->caption);
@@ -174,14 +174,14 @@ void TestGames::puzzlesAreSolvable()
 {
     for (int level = 1; level <= 3; ++level) {
         QVERIFY(open(u"q67"_s)); // 填方格
-        WebPane *pane = m_app->window.WebBrowser2;
+        WebPane *pane = webPane(m_app->window.secondPane());
         evaluate(pane, u"game.autoClock(false); game.start(%1); true"_s.arg(level));
         const QJsonObject square = evaluateJson(pane, squareSearch);
         QVERIFY2(square.value("solved"_L1).toBool(), qPrintable(QString::number(level)));
         QCOMPARE(square.value("screen"_L1).toString(), u"end"_s);
     }
     QVERIFY(open(u"q64"_s)); // 智力跳棋, the level a child starts with
-    WebPane *pane = m_app->window.WebBrowser2;
+    WebPane *pane = webPane(m_app->window.secondPane());
     evaluate(pane, u"game.autoClock(false); game.start(1); true"_s);
     const QJsonObject pegs = evaluateJson(pane, pegSearch);
     QVERIFY(pegs.value("solved"_L1).toBool());

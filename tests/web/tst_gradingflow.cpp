@@ -3,8 +3,8 @@
 // presses "提交答案", the marks and the result line appear on the page, and
 // the medal is still there after a restart.
 #include "app/shell/dialogs.h"
-#include "app/shell/panebridge.h"
-#include "app/shell/webpane.h"
+#include "app/web/panebridge.h"
+#include "app/web/webpane.h"
 #include "testwindow.h"
 
 #include <QApplication>
@@ -26,7 +26,7 @@ namespace {
 // Loads the start page and waits for the introduction on top of it.
 bool startAndWait(TestWindow &app)
 {
-    QSignalSpy applied(app.window.WebBrowser1->bridge(), &PaneBridge::applied);
+    QSignalSpy applied(webPane(app.window.mainPane())->bridge(), &PaneBridge::applied);
     app.window.controller().start();
     return applied.wait(20000);
 }
@@ -46,7 +46,7 @@ bool openAsAdvanced(TestWindow &app, int tab, const QString &key)
     MainWindowController &controller = app.window.controller();
     controller.accounts().reloadStoredPassword();
     controller.accounts().confirmLogin(u"463"_s);
-    QSignalSpy applied(app.window.WebBrowser1->bridge(), &PaneBridge::applied);
+    QSignalSpy applied(webPane(app.window.mainPane())->bridge(), &PaneBridge::applied);
     app.window.TabStrip1->setCurrentIndex(tab);
     if (!applied.wait(20000))
         return false;
@@ -91,7 +91,7 @@ void TestGradingFlow::studentCannotGrade()
     app.window.openLoginDialog();
     QVERIFY(!app.window.controller().accounts().isAdvancedUser());
 
-    QSignalSpy applied(app.window.WebBrowser1->bridge(), &PaneBridge::applied);
+    QSignalSpy applied(webPane(app.window.mainPane())->bridge(), &PaneBridge::applied);
     app.window.controller().nodeClicked(u"q17"_s);
     QVERIFY(applied.wait(10000));
 
@@ -100,7 +100,7 @@ void TestGradingFlow::studentCannotGrade()
         refusal = box->windowTitle() + u'|' + box->text();
         box->accept();
     });
-    clickElement(app.window.WebBrowser1, u"document.getElementsByName('finish')[0]"_s);
+    clickElement(webPane(app.window.mainPane()), u"document.getElementsByName('finish')[0]"_s);
     QTRY_VERIFY_WITH_TIMEOUT(!refusal.isEmpty(), 5000);
     QCOMPARE(refusal, u"提示|你的密码不对，不能查看答案！请向高级用户咨询密码！"_s);
     QVERIFY(app.window.controller().state.pageGradable);
@@ -122,7 +122,7 @@ void TestGradingFlow::advancedUserGradesAndEarnsAMedal()
     app.window.openLoginDialog();
     QVERIFY(app.window.controller().accounts().isAdvancedUser());
 
-    WebPane *pane = app.window.WebBrowser1;
+    WebPane *pane = webPane(app.window.mainPane());
     QSignalSpy applied(pane->bridge(), &PaneBridge::applied);
     app.window.controller().nodeClicked(u"q17"_s);
     QVERIFY(applied.wait(10000));
@@ -185,10 +185,11 @@ void TestGradingFlow::medalSurvivesARestart()
     QVERIFY(startAndWait(app));
     QCOMPARE(app.window.controller().medalCount(), 1);
 
-    QSignalSpy applied(app.window.WebBrowser1->bridge(), &PaneBridge::applied);
+    QSignalSpy applied(webPane(app.window.mainPane())->bridge(), &PaneBridge::applied);
     app.window.toolbarAction(u"w9"_s)->trigger();
     QVERIFY(applied.wait(10000));
-    const QString body = evaluate(app.window.WebBrowser1, u"document.body.innerHTML"_s).toString();
+    const QString body =
+        evaluate(webPane(app.window.mainPane()), u"document.body.innerHTML"_s).toString();
     QVERIFY(body.contains(u"你现在已经得到了1块奖牌"_s));
     QVERIFY(body.contains(u"加法/20以内加法--&gt;用时"_s));
 }
@@ -198,7 +199,7 @@ void TestGradingFlow::twentyFourAndGamePages()
     TestWindow app(m_settings.path());
     QVERIFY(openAsAdvanced(app, 9, u"q61"_s)); // "数学游戏"
     MainWindowController &controller = app.window.controller();
-    WebPane *pane = app.window.WebBrowser1;
+    WebPane *pane = webPane(app.window.mainPane());
     const QStringList solutions = controller.families().games->twentyFour.solutions;
     QVERIFY(!solutions.isEmpty());
     QCOMPARE(evaluate(pane, u"document.querySelectorAll('img[src^=\"24/\"]').length"_s).toInt(), 4);
@@ -218,17 +219,18 @@ void TestGradingFlow::twentyFourAndGamePages()
     QVERIFY(revealed.contains(u"秒！"_s));
 
     // "测试心算能力" opens its game in the second pane, in front.
-    QSignalSpy loaded(app.window.WebBrowser2, &QWebEngineView::loadFinished);
+    QSignalSpy loaded(webPane(app.window.secondPane()), &QWebEngineView::loadFinished);
     controller.nodeClicked(u"q65"_s);
     QVERIFY(loaded.wait(10000));
     QVERIFY(loaded.first().first().toBool());
     QCOMPARE(app.window.frontPane(), PaneId::Second);
-    QVERIFY(app.window.WebBrowser2->url().path().endsWith(u"/flash/1.htm"_s));
-    QCOMPARE(evaluate(app.window.WebBrowser2, u"document.title"_s).toString(), u"测试心算能力"_s);
+    QVERIFY(webPane(app.window.secondPane())->url().path().endsWith(u"/flash/1.htm"_s));
+    QCOMPARE(evaluate(webPane(app.window.secondPane()), u"document.title"_s).toString(),
+             u"测试心算能力"_s);
 
     // The game has the keyboard: Enter starts it, and a whole test runs by
     // keyboard.
-    WebPane *game = app.window.WebBrowser2;
+    WebPane *game = webPane(app.window.secondPane());
     QTRY_VERIFY_WITH_TIMEOUT(game->focusProxy() && game->focusProxy()->hasFocus(), 5000);
     QTest::keyClick(game->focusProxy(), Qt::Key_Return);
     const auto visible = [game](const QString &id) {
@@ -277,7 +279,7 @@ void TestGradingFlow::fractionPageGradedInThePane()
     TestWindow app(m_settings.path());
     QVERIFY(openAsAdvanced(app, 4, u"q5008"_s)); // "分数和比例"
     MainWindowController &controller = app.window.controller();
-    WebPane *pane = app.window.WebBrowser1;
+    WebPane *pane = webPane(app.window.mainPane());
 
     // Every item right but the third, whose numerator is off by one.
     QCOMPARE(evaluate(pane, uR"((() => {
@@ -311,7 +313,7 @@ void TestGradingFlow::minutesToHoursGradedInThePane()
     TestWindow app(m_settings.path());
     QVERIFY(openAsAdvanced(app, 1, u"q75"_s)); // "时间转换"
     MainWindowController &controller = app.window.controller();
-    WebPane *pane = app.window.WebBrowser1;
+    WebPane *pane = webPane(app.window.mainPane());
 
     // Every item right but the second, whose minutes box is off by one.
     QCOMPARE(evaluate(pane, uR"((() => {
@@ -345,7 +347,7 @@ void TestGradingFlow::wordProblemsGradedInThePane()
 {
     TestWindow app(m_settings.path());
     QVERIFY(openAsAdvanced(app, 10, u"q57"_s)); // "应用题-简单"
-    WebPane *pane = app.window.WebBrowser1;
+    WebPane *pane = webPane(app.window.mainPane());
 
     // The answers with their units, but the third without its unit and the
     // fifth left empty.
@@ -379,7 +381,7 @@ void TestGradingFlow::olympiadChoiceGradedInThePane()
     MainWindowController &controller = app.window.controller();
     controller.accounts().reloadStoredPassword();
     controller.accounts().confirmLogin(u"463"_s);
-    WebPane *pane = app.window.WebBrowser1;
+    WebPane *pane = webPane(app.window.mainPane());
     QSignalSpy applied(pane->bridge(), &PaneBridge::applied);
     app.window.TabStrip1->setCurrentIndex(14); // "奥数题详解"
     QVERIFY(applied.wait(20000));
@@ -410,7 +412,7 @@ void TestGradingFlow::recordAndMistakeBook()
     QVERIFY(startAndWait(app));
     app.window.controller().accounts().reloadStoredPassword();
     app.window.controller().accounts().confirmLogin(u"463"_s);
-    WebPane *pane = app.window.WebBrowser1;
+    WebPane *pane = webPane(app.window.mainPane());
     QSignalSpy written(pane->bridge(), &PaneBridge::applied);
     app.window.controller().nodeClicked(u"q17"_s); // "20以内加法"
     QVERIFY(written.wait(10000));

@@ -2,10 +2,10 @@
 // tree's click rules and the layout at any size.
 #include "app/shell/applicationidentity.h"
 #include "app/shell/clockpanel.h"
-#include "app/shell/panebridge.h"
 #include "app/shell/singleinstance.h"
 #include "app/shell/topictreewidget.h"
-#include "app/shell/webpane.h"
+#include "app/web/panebridge.h"
+#include "app/web/webpane.h"
 #include "testwindow.h"
 
 #include <QAction>
@@ -181,7 +181,7 @@ void TestForm1::treeRefusesEditing()
 void TestForm1::layoutSurvivesATinyWindow()
 {
     Form1 &w = m_app->window;
-    const QRect paneBefore = w.WebBrowser1->parentWidget()->geometry();
+    const QRect paneBefore = webPane(w.mainPane())->parentWidget()->geometry();
     QVERIFY(paneBefore.width() > 300);
     // The three panes share one rectangle; the one brought to front fills it.
     for (PaneId id : {PaneId::Second, PaneId::Clock, PaneId::Main}) {
@@ -189,7 +189,7 @@ void TestForm1::layoutSurvivesATinyWindow()
         QCOMPARE(w.frontPane(), id);
         QApplication::processEvents();
     }
-    QCOMPARE(w.WebBrowser1->geometry(), QRect(QPoint(0, 0), paneBefore.size()));
+    QCOMPARE(webPane(w.mainPane())->geometry(), QRect(QPoint(0, 0), paneBefore.size()));
     w.bringToFront(PaneId::Clock);
     QCOMPARE(w.Picture2->geometry(), QRect(QPoint(0, 0), paneBefore.size()));
     w.bringToFront(PaneId::Main);
@@ -204,11 +204,11 @@ void TestForm1::layoutSurvivesATinyWindow()
 
     w.resize(739, 518);
     QApplication::processEvents();
-    QCOMPARE(w.WebBrowser1->parentWidget()->geometry(), paneBefore);
+    QCOMPARE(webPane(w.mainPane())->parentWidget()->geometry(), paneBefore);
     // The pane sits right of the tree, 5 pixels apart.
-    QCOMPARE(w.WebBrowser1->parentWidget()->x(), w.TreeView1->x() + 209 + 5);
-    QCOMPARE(w.WebBrowser1->parentWidget()->y(), w.TreeView1->y());
-    QCOMPARE(w.WebBrowser1->parentWidget()->height(), w.TreeView1->height());
+    QCOMPARE(webPane(w.mainPane())->parentWidget()->x(), w.TreeView1->x() + 209 + 5);
+    QCOMPARE(webPane(w.mainPane())->parentWidget()->y(), w.TreeView1->y());
+    QCOMPARE(webPane(w.mainPane())->parentWidget()->height(), w.TreeView1->height());
 
     // The tree can be widened, and keeps its width when the window grows.
     auto *splitter = qobject_cast<QSplitter *>(w.TreeView1->parentWidget());
@@ -218,7 +218,7 @@ void TestForm1::layoutSurvivesATinyWindow()
     w.resize(900, 600);
     QApplication::processEvents();
     QCOMPARE(w.TreeView1->width(), 300);
-    QCOMPARE(w.WebBrowser1->parentWidget()->x(), 300 + 5);
+    QCOMPARE(webPane(w.mainPane())->parentWidget()->x(), 300 + 5);
     w.resize(739, 518);
     splitter->setSizes({209, splitter->width() - 209 - splitter->handleWidth()});
     Q_EMIT splitter->splitterMoved(209, 1);
@@ -337,7 +337,7 @@ void TestForm1::failedPrintIsSaid()
     QPrinter printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(u"/no/such/folder/sheet.pdf"_s);
-    m_app->window.printPane(m_app->window.WebBrowser1, &printer);
+    m_app->window.printPane(webPane(m_app->window.mainPane()), &printer);
     QCOMPARE(shown, u"提示|打印没有成功！"_s);
 }
 
@@ -355,7 +355,7 @@ void TestForm1::printPreviewOffersTheKeyToTheAdvancedUser()
             c.accounts().confirmLogin(u"463"_s);
         else
             c.accounts().loginAsStudent();
-        QSignalSpy applied(w.WebBrowser1->bridge(), &PaneBridge::applied);
+        QSignalSpy applied(webPane(w.mainPane())->bridge(), &PaneBridge::applied);
         c.nodeClicked(u"q17"_s);
         QVERIFY(applied.wait(10000));
         QCOMPARE(c.printSheet().key.isEmpty(), !advanced);

@@ -1,10 +1,11 @@
-#include "app/shell/webpane.h"
+#include "app/web/webpane.h"
 
-#include "app/shell/panebridge.h"
+#include "app/web/panebridge.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPrinter>
 #include <QWebChannel>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -134,4 +135,66 @@ void WebPane::apply(const DomEdits &edits)
     m_bridge->send(edits);
 }
 
+void WebPane::onPageEvent(QObject *context, PageEventHandler handler)
+{
+    connect(m_bridge, &PaneBridge::pageEvent, context,
+            [handler = std::move(handler)](const QString &kind, const QString &targetName,
+                                           const QString &, const QJsonArray &snapshot) {
+                handler(kind, targetName, snapshot);
+            });
+}
+
+void WebPane::whenApplied(QObject *context, std::function<void()> done)
+{
+    connect(m_bridge, &PaneBridge::applied, context, std::move(done), Qt::SingleShotConnection);
+}
+
+void WebPane::whenReady(QObject *context, std::function<void()> done)
+{
+    connect(m_bridge, &PaneBridge::ready, context, std::move(done), Qt::SingleShotConnection);
+}
+
+void WebPane::printPage(QPrinter *printer, QObject *context, std::function<void(bool)> done)
+{
+    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty()) {
+        connect(
+            page(), &QWebEnginePage::pdfPrintingFinished, context,
+            [done = std::move(done)](const QString &, bool success) { done(success); },
+            Qt::SingleShotConnection);
+        page()->printToPdf(printer->outputFileName(), printer->pageLayout());
+        return;
+    }
+    connect(this, &QWebEngineView::printFinished, context, std::move(done),
+            Qt::SingleShotConnection);
+    print(printer);
+}
+
+namespace {
+
+// The module's pane maker: one profile for every pane of the window.
+class WebPaneMaker : public BrowserPaneMaker
+{
+public:
+    WebPaneMaker(const QString &programFolder, QObject *owner)
+        : m_programFolder(programFolder), m_profile(WebPane::sharedProfile(programFolder, owner))
+    {
+    }
+    BrowserPane *makePane(QWidget *parent) override
+    {
+        return new WebPane(m_profile, m_programFolder, parent);
+    }
+
+private:
+    QString m_programFolder;
+    QWebEngineProfile *m_profile;
+};
+
+} // namespace
+
 } // namespace quorvel
+
+extern "C" Q_DECL_EXPORT quorvel::BrowserPaneMaker *
+quorvelMakeBrowserPanes(const QString &programFolder, QObject *owner)
+{
+    return new quorvel::WebPaneMaker(programFolder, owner);
+}

@@ -2,7 +2,7 @@
 // An embedded HTML view of the main window. Pages talk to the program over a
 // web channel (PaneBridge); the pane refuses every navigation outside the
 // program folder and never opens windows.
-#include "app/core/mainview.h"
+#include "app/web/browserpane.h"
 
 #include <QWebEnginePage>
 #include <QWebEngineUrlRequestInterceptor>
@@ -52,7 +52,7 @@ private:
     QString m_programFolder;
 };
 
-class WebPane : public QWebEngineView, public HtmlPane
+class WebPane : public QWebEngineView, public BrowserPane
 {
     Q_OBJECT
 public:
@@ -65,6 +65,12 @@ public:
 
     void navigate(const QString &absolutePath) override;
     void apply(const DomEdits &edits) override;
+
+    QWidget *widget() override { return this; }
+    void onPageEvent(QObject *context, PageEventHandler handler) override;
+    void whenApplied(QObject *context, std::function<void()> done) override;
+    void whenReady(QObject *context, std::function<void()> done) override;
+    void printPage(QPrinter *printer, QObject *context, std::function<void(bool)> done) override;
 
     PaneBridge *bridge() const { return m_bridge; }
 

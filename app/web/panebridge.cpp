@@ -1,4 +1,4 @@
-#include "app/shell/panebridge.h"
+#include "app/web/panebridge.h"
 
 namespace quorvel {
 
