@@ -25,15 +25,17 @@
 // Every wait runs the event loop until a signal arrives, with a timer as a
 // guard against a wait that never ends.
 #include "app/core/maincontroller.h"
+#include "app/shell/applicationidentity.h"
+#include "app/shell/dialogs.h"
 #include "app/shell/form1.h"
 #include "app/shell/topictreewidget.h"
 #include "app/shell/webengineflags.h"
 #include "app/shell/windowtimer.h"
-#include "app/web/panebridge.h"
-#include "app/web/webpane.h"
+#include "app/web/browserpane.h"
 #include "content/programfiles.h"
 #include "page/randomsource.h"
 #include "page/settingsstore.h"
+#include "record/sqlpracticerecord.h"
 
 #include <benchmark/benchmark.h>
 
@@ -44,8 +46,13 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QHash>
+#include <QListWidget>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdio>
@@ -64,7 +71,8 @@ constexpr int startupGuardMs = 60000;
 constexpr int clickGuardMs = 5000;
 constexpr int childGuardMs = 180000;
 constexpr int clickSamples = 200;
-constexpr int memoryPages = 200; // memory is read after half of them and after all
+constexpr int memoryPages = 200;    // memory is read after half of them and after all
+constexpr int loginSettleMs = 3000; // a window is left alone this long before it is read
 
 // The drill nodes the click benchmarks alternate between.
 const QStringList clickKeys = {u"q17"_s, u"q13"_s, u"q31"_s, u"q41"_s, u"q39"_s,
@@ -85,11 +93,6 @@ double msBetween(qint64 fromNs, qint64 toNs)
 }
 
 qint64 g_mainStartNs = 0;
-
-WebPane *webPane(BrowserPane *pane)
-{
-    return static_cast<WebPane *>(pane);
-}
 
 // The offscreen set-up of a display-less run, unless the caller chose another.
 void prepareOffscreenEnvironment()
@@ -166,11 +169,19 @@ struct StartupMarks
     qint64 constructedNs = -1;  // the window made
     qint64 shownNs = -1;        // show() returned
     qint64 startedNs = -1;      // the controller's start() returned
-    qint64 readyNs = -1;        // the help page's script connected to the program
-    qint64 loadedNs = -1;       // the help page's first successful loadFinished
+    qint64 loadedNs = -1;       // the help page loaded and its script connected
     qint64 introTimerNs = -1;   // the introduction timer fired
     qint64 introWrittenNs = -1; // the pane applied the introduction
 };
+
+// Calls `applied` each time the pane applies edits, while `context` lives.
+void onEveryApplied(BrowserPane *pane, QObject *context, const std::function<void()> &applied)
+{
+    pane->whenApplied(context, [pane, context, applied] {
+        applied();
+        onEveryApplied(pane, context, applied);
+    });
+}
 
 // Opens the window as the program does (show, then start) and runs until the
 // help page has loaded and the introduction is written.
@@ -182,36 +193,30 @@ std::unique_ptr<Window> openWindow(StartupMarks &marks)
     Form1 &form = window->form;
 
     GuardedWait wait;
-    const auto checkDone = [&] {
-        if (marks.loadedNs >= 0 && marks.introWrittenNs >= 0)
-            wait.quit();
-    };
-    QObject::connect(webPane(form.mainPane()), &QWebEngineView::loadFinished, wait.context(),
-                     [&](bool ok) {
-                         if (ok && marks.loadedNs < 0) {
-                             marks.loadedNs = monotonicNs();
-                             checkDone();
-                         }
-                     });
     TimerFiring firing;
     if (auto *timer = dynamic_cast<WindowTimer *>(&form.timer(TimerId::Introduction)))
         timer->timer()->installEventFilter(&firing);
-    QObject::connect(webPane(form.mainPane())->bridge(), &PaneBridge::applied, wait.context(), [&] {
-        if (marks.introWrittenNs < 0 && firing.firstNs >= 0) {
-            marks.introWrittenNs = monotonicNs();
-            checkDone();
-        }
-    });
-
-    QObject::connect(webPane(form.mainPane())->bridge(), &PaneBridge::ready, wait.context(), [&] {
-        if (marks.readyNs < 0)
-            marks.readyNs = monotonicNs();
-    });
 
     form.show();
     marks.shownNs = monotonicNs();
     form.controller().start();
     marks.startedNs = monotonicNs();
+    // start() made the pane and began the load; nothing of it has come back
+    // before the event loop runs.
+    const auto checkDone = [&] {
+        if (marks.loadedNs >= 0 && marks.introWrittenNs >= 0)
+            wait.quit();
+    };
+    form.mainPane()->whenReady(wait.context(), [&] {
+        marks.loadedNs = monotonicNs();
+        checkDone();
+    });
+    onEveryApplied(form.mainPane(), wait.context(), [&] {
+        if (marks.introWrittenNs < 0 && firing.firstNs >= 0) {
+            marks.introWrittenNs = monotonicNs();
+            checkDone();
+        }
+    });
     const bool finished = wait.run(startupGuardMs);
     if (auto *timer = dynamic_cast<WindowTimer *>(&form.timer(TimerId::Introduction)))
         timer->timer()->removeEventFilter(&firing);
@@ -227,11 +232,9 @@ std::optional<double> clickAndWait(Form1 &form, const QString &key)
 {
     GuardedWait wait;
     qint64 appliedNs = -1;
-    QObject::connect(webPane(form.mainPane())->bridge(), &PaneBridge::applied, wait.context(), [&] {
-        if (appliedNs < 0) {
-            appliedNs = monotonicNs();
-            wait.quit();
-        }
+    form.mainPane()->whenApplied(wait.context(), [&] {
+        appliedNs = monotonicNs();
+        wait.quit();
     });
     const qint64 startNs = monotonicNs();
     Q_EMIT form.TreeView1->nodeClicked(key);
@@ -343,7 +346,6 @@ int startupOnce(qint64 launchNs)
                   {"show_ms", msBetween(marks.constructedNs, marks.shownNs)},
                   {"start_ms", msBetween(marks.shownNs, marks.startedNs)},
                   {"started_to_loaded_ms", msBetween(marks.startedNs, marks.loadedNs)},
-                  {"loaded_to_ready_ms", msBetween(marks.loadedNs, marks.readyNs)},
                   {"started_to_timer_ms", msBetween(marks.startedNs, marks.introTimerNs)}});
     return 0;
 }
@@ -398,13 +400,155 @@ int memoryOnce(int items, int pages)
     return 0;
 }
 
+// Notes when each of the two windows is first exposed on the screen.
+class FirstExposure : public QObject
+{
+public:
+    explicit FirstExposure(Form1 *window) : m_window(window) {}
+    qint64 dialogNs = -1;
+    qint64 windowNs = -1;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *surface = qobject_cast<QWindow *>(watched);
+        if (event->type() != QEvent::Expose || !surface || !surface->isExposed())
+            return false;
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (top->windowHandle() != surface)
+                continue;
+            if (qobject_cast<Form2 *>(top) && dialogNs < 0)
+                dialogNs = monotonicNs();
+            if (top == m_window && windowNs < 0)
+                windowNs = monotonicNs();
+        }
+        return false;
+    }
+
+private:
+    Form1 *m_window;
+};
+
+// The program's start as main() runs it, the login dialog answered by this
+// code: the dialog is left alone for settleMs and the process tree read, then
+// the student account is chosen and confirmed, at once (cold) or answerMs
+// later (warm, the engine starting meanwhile as it does for a user who takes
+// a moment to answer). Then the window is read after settleMs and after
+// `pages` pages.
+int loginOnce(qint64 launchNs, bool warm, int settleMs, int pages)
+{
+    constexpr int answerMs = 1500;
+    installChineseTranslations();
+    QTemporaryDir dataFolder;
+    SqlPracticeRecord record(dataFolder.filePath(u"record.sqlite"_s));
+    Window window;
+    Form1 &form = window.form;
+    form.controller().setPracticeRecord(&record);
+    FirstExposure exposure(&form);
+    qApp->installEventFilter(&exposure);
+
+    TreeMemory atDialog;
+    qint64 confirmedNs = -1;
+    const qint64 self = QCoreApplication::applicationPid();
+    const auto confirm = [&] {
+        if (auto *dialog = qobject_cast<Form2 *>(QApplication::activeModalWidget())) {
+            confirmedNs = monotonicNs();
+            dialog->Command2->click();
+        }
+    };
+    const auto answer = [&] {
+        atDialog = processTreeMemory(self);
+        auto *dialog = qobject_cast<Form2 *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        dialog->List1->setCurrentRow(1); // 学生帐户
+        if (warm)
+            QTimer::singleShot(answerMs, qApp, confirm);
+        else
+            confirm();
+    };
+    QTimer watchDialog;
+    QObject::connect(&watchDialog, &QTimer::timeout, qApp, [&] {
+        if (exposure.dialogNs < 0)
+            return;
+        watchDialog.stop();
+        QTimer::singleShot(settleMs, qApp, answer);
+    });
+    watchDialog.start(5);
+    QTimer::singleShot(startupGuardMs, qApp, [] {
+        std::fprintf(stderr, "the login dialog was not answered in time\n");
+        std::exit(1);
+    });
+
+    form.controller().loginHook = [&form] { form.openLoginDialog(); };
+    form.controller().start();
+    form.controller().tellMissingProgramFiles();
+    form.show();
+    qint64 helpReadyNs = -1;
+    GuardedWait shown;
+    const auto checkShown = [&] {
+        if (helpReadyNs >= 0 && exposure.windowNs >= 0)
+            shown.quit();
+    };
+    form.mainPane()->whenReady(shown.context(), [&] {
+        helpReadyNs = monotonicNs();
+        checkShown();
+    });
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, shown.context(), checkShown);
+    poll.start(5);
+    if (!shown.run(startupGuardMs) || confirmedNs < 0) {
+        std::fprintf(stderr, "the window did not show its help page in time\n");
+        return 1;
+    }
+    const qint64 windowReadyNs = std::max(helpReadyNs, exposure.windowNs);
+
+    GuardedWait settle;
+    QTimer::singleShot(settleMs, settle.context(), [&] { settle.quit(); });
+    settle.run(settleMs + 1000);
+    const TreeMemory atWindow = processTreeMemory(self);
+
+    constexpr int readings = 10;
+    double halfMeanKb = 0;
+    double endMeanKb = 0;
+    for (int page = 1; page <= pages; ++page) {
+        if (!clickAndWait(form, clickKeys[(page - 1) % clickKeys.size()])) {
+            std::fprintf(stderr, "page %d was not applied within %d ms\n", page, clickGuardMs);
+            return 1;
+        }
+        if (page > pages / 2 - readings && page <= pages / 2)
+            halfMeanKb += double(processTreeMemory(self).pssKb) / readings;
+        else if (page > pages - readings)
+            endMeanKb += double(processTreeMemory(self).pssKb) / readings;
+    }
+    const TreeMemory atEnd = processTreeMemory(self);
+    printFigures("LOGIN",
+                 {{"dialog_from_launch_ms", msBetween(launchNs, exposure.dialogNs)},
+                  {"dialog_from_main_ms", msBetween(g_mainStartNs, exposure.dialogNs)},
+                  {"pss_dialog_kb", double(atDialog.pssKb)},
+                  {"processes_dialog", double(atDialog.processes)},
+                  {"window_after_confirm_ms", msBetween(confirmedNs, windowReadyNs)},
+                  {"window_shown_after_confirm_ms", msBetween(confirmedNs, exposure.windowNs)},
+                  {"help_ready_after_confirm_ms", msBetween(confirmedNs, helpReadyNs)},
+                  {"pss_window_kb", double(atWindow.pssKb)},
+                  {"processes_window", double(atWindow.processes)},
+                  {"pss_pages_half_mean10_kb", halfMeanKb},
+                  {"pss_pages_end_mean10_kb", endMeanKb},
+                  {"pss_pages_end_kb", double(atEnd.pssKb)},
+                  {"processes_pages_end", double(atEnd.processes)}});
+    return 0;
+}
+
 // Runs this binary with `arguments` and returns the figures of its output
 // line starting with `tag`; empty when it failed.
-QHash<QString, double> runChild(const QStringList &arguments, const QString &tag)
+QHash<QString, double>
+runChild(const QStringList &arguments, const QString &tag,
+         const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess child;
     child.setProgram(QCoreApplication::applicationFilePath());
     child.setArguments(arguments);
+    child.setProcessEnvironment(environment);
     // The web engine's start-up chatter goes to the error channel; it is shown
     // only when the run fails.
     GuardedWait wait;
@@ -485,6 +629,61 @@ void startupSeparateProcesses(benchmark::State &state)
     }
 }
 
+// The login figures of fresh processes, offscreen or on the X display named
+// by DISPLAY: start to the dialog on the screen, the process tree at the
+// dialog, the answer to the window with its help page, and the tree at the
+// window and over `memoryPages` pages.
+void loginSeparateProcesses(benchmark::State &state, bool onX11)
+{
+    const int runs = int(state.range(0));
+    const bool warm = state.range(1) != 0;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (onX11) {
+        if (qEnvironmentVariableIsEmpty("DISPLAY")) {
+            state.SkipWithError("no X display (DISPLAY is not set)");
+            return;
+        }
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+        // As the program runs: the engine with its GPU thread.
+        environment.insert(u"QTWEBENGINE_CHROMIUM_FLAGS"_s, QString());
+    } else {
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    }
+    for (auto _ : state) {
+        QHash<QString, std::vector<double>> samples;
+        for (int run = 0; run < runs; ++run) {
+            const QHash<QString, double> figures = runChild(
+                {u"--login-once"_s, QString::number(monotonicNs()), QString::number(int(warm)),
+                 QString::number(loginSettleMs), QString::number(memoryPages)},
+                u"LOGIN"_s, environment);
+            if (figures.isEmpty()) {
+                state.SkipWithError("a login run failed");
+                return;
+            }
+            std::fprintf(stderr,
+                         "login run %d: dialog %.1f ms, %.1f MB; window %.1f ms after the "
+                         "answer, %.1f MB; %.1f MB after %d pages\n",
+                         run + 1, figures.value(u"dialog_from_launch_ms"_s),
+                         figures.value(u"pss_dialog_kb"_s) / 1024,
+                         figures.value(u"window_after_confirm_ms"_s),
+                         figures.value(u"pss_window_kb"_s) / 1024,
+                         figures.value(u"pss_pages_end_mean10_kb"_s) / 1024, memoryPages);
+            for (auto it = figures.cbegin(); it != figures.cend(); ++it)
+                samples[it.key()].push_back(it.value());
+        }
+        state.SetIterationTime(median(samples[u"dialog_from_launch_ms"_s]) / 1000);
+        for (auto it = samples.cbegin(); it != samples.cend(); ++it) {
+            QString key = it.key();
+            double value = median(it.value());
+            if (key.endsWith(u"_kb"_s)) {
+                key = key.chopped(3) + u"_MB"_s;
+                value /= 1024;
+            }
+            state.counters[key.toStdString()] = value;
+        }
+    }
+}
+
 void memoryProcessTree(benchmark::State &state)
 {
     const int items = int(state.range(0));
@@ -553,6 +752,16 @@ void registerBenchmarks()
 {
     // The child-process runs come first, while this process has no web engine
     // running to compete with them.
+    for (const bool onX11 : {false, true}) {
+        benchmark::RegisterBenchmark(onX11 ? "Login/X11" : "Login/Offscreen",
+                                     loginSeparateProcesses, onX11)
+            ->ArgNames({"runs", "warm"})
+            ->Args({7, 0})
+            ->Args({7, 1})
+            ->Iterations(1)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    }
     benchmark::RegisterBenchmark("Startup/SeparateProcesses", startupSeparateProcesses)
         ->ArgName("runs")
         ->Arg(7)
@@ -588,9 +797,14 @@ int main(int argc, char **argv)
 
     // Child modes, started by the benchmarks below.
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray();
-    if (mode == "--startup-once" || mode == "--memory-once") {
+    if (mode == "--startup-once" || mode == "--memory-once" || mode == "--login-once") {
         quorvel::prepareWebEngine();
         QApplication app(argc, argv);
+        if (mode == "--login-once")
+            return loginOnce(argc > 2 ? QByteArray(argv[2]).toLongLong() : g_mainStartNs,
+                             argc > 3 && QByteArray(argv[3]) == "1",
+                             argc > 4 ? QByteArray(argv[4]).toInt() : loginSettleMs,
+                             argc > 5 ? QByteArray(argv[5]).toInt() : memoryPages);
         if (mode == "--startup-once")
             return startupOnce(argc > 2 ? QByteArray(argv[2]).toLongLong() : g_mainStartNs);
         return memoryOnce(argc > 2 ? QByteArray(argv[2]).toInt() : 50,

@@ -17,6 +17,8 @@
 #include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMediaPlayer>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -327,6 +329,12 @@ void Form1::showMessage(const QString &text)
 void Form1::openLoginDialog()
 {
     Form2 dialog(*m_controller, this);
+    // The engine starts once the user begins to answer, so the window follows
+    // the answer quickly, while a dialog left alone costs no more than itself.
+    const auto startEngine = [this] { QTimer::singleShot(50, this, [this] { mainPane(); }); };
+    connect(dialog.List1, &QListWidget::currentRowChanged, this, startEngine,
+            Qt::SingleShotConnection);
+    connect(dialog.Text2, &QLineEdit::textEdited, this, startEngine, Qt::SingleShotConnection);
     dialog.exec();
 }
 

@@ -227,6 +227,9 @@ void TestGradingFlow::twentyFourAndGamePages()
     QVERIFY(webPane(app.window.secondPane())->url().path().endsWith(u"/flash/1.htm"_s));
     QCOMPARE(evaluate(webPane(app.window.secondPane()), u"document.title"_s).toString(),
              u"测试心算能力"_s);
+    // Both panes render in one process.
+    QCOMPARE(webPane(app.window.secondPane())->page()->renderProcessPid(),
+             webPane(app.window.mainPane())->page()->renderProcessPid());
 
     // The game has the keyboard: Enter starts it, and a whole test runs by
     // keyboard.
