@@ -62,7 +62,9 @@ MarkedPage markItems(PageDocument &page, const MarkingRules &rules)
             item.right = item.right && answersMatch(boxes->typed[b]->value, boxes->keys[b]);
         }
         item.typed = typed.join(u' ');
-        const QString mark = item.right ? u"(√)"_s : u"(×，正确答案："_s + boxes->expected + u')';
+        const QString mark = item.right          ? u"(√)"_s
+                             : rules.showAnswers ? u"(×，正确答案："_s + boxes->expected + u')'
+                                                 : u"(×)"_s;
         if (boxes->markInside.isEmpty())
             page.insertTextAfter(boxes->markAfter, mark);
         else

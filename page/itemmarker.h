@@ -26,7 +26,8 @@ struct MarkingRules
     int items = 0;           // the page's own item count
     bool inequality = false; // the child types into "Qanswer" i
     QString pairAnswer = QStringLiteral("%1%2");
-    int seconds = 0; // written into the result line
+    int seconds = 0;         // written into the result line
+    bool showAnswers = true; // a wrong item's mark gives the correct answer
 };
 
 struct MarkedItem

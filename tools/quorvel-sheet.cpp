@@ -3,7 +3,7 @@
 //
 //   quorvel-sheet --tab T1 --key q17 [--items 10|20|50] [--seed N]
 //                 [--mode normal|column|inequality] [--places 1..4] [--standalone]
-//                 [--password P] [--submit right|empty]
+//                 [--password P] [--student-marks] [--submit right|empty]
 //   quorvel-sheet --tab T6 --list
 //   quorvel-sheet --solve24 A B C D
 //
@@ -286,6 +286,9 @@ int main(int argc, char *argv[])
                                               u"A complete HTML document, ready to print."_s);
     const QCommandLineOption passwordOption(
         u"password"_s, u"Acts as the advanced user when P is the answer password."_s, u"P"_s);
+    const QCommandLineOption studentMarksOption(
+        u"student-marks"_s,
+        u"The parent's choice that the student's pages are marked, without answers."_s);
     const QCommandLineOption submitOption(
         u"submit"_s, u"Answers every box with its key (right) or not at all (empty), submits."_s,
         u"right|empty"_s);
@@ -300,7 +303,7 @@ int main(int argc, char *argv[])
         u"solve24"_s, u"Solves a 24-point deal of four card values 1 to 10."_s, u"A B C D"_s);
     parser.addOptions({tabOption, keyOption, listOption, itemsOption, seedOption, modeOption,
                        placesOption, standaloneOption, passwordOption, submitOption, solveOption,
-                       answersOption, pagesOption, pdfOption});
+                       answersOption, pagesOption, pdfOption, studentMarksOption});
     if (!parser.parse(app.arguments()))
         return fail(parser.errorText());
     if (parser.isSet(u"help"_s)) {
@@ -386,6 +389,7 @@ int main(int argc, char *argv[])
     controller.selectTab(tabIndex);
     controller.state.defaultTiCount = items;
     controller.state.XiaoShuWeiShu = places;
+    controller.state.studentMayGrade = parser.isSet(studentMarksOption);
 
     if (parser.isSet(listOption)) {
         fillTree(controller);

@@ -96,4 +96,9 @@ bool usesItemGrading(GradingVariant variant)
            variant == GradingVariant::Fractions || variant == GradingVariant::MinutesToHours;
 }
 
+bool marksWithoutAnswers(GradingVariant variant)
+{
+    return usesItemGrading(variant) || variant == GradingVariant::WordProblems;
+}
+
 } // namespace quorvel

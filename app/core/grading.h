@@ -34,4 +34,8 @@ bool endsGradingAtOnce(GradingVariant variant);
 // Whether a variant grades with the item marker.
 bool usesItemGrading(GradingVariant variant);
 
+// Whether a variant marks items right or wrong, so that it can do so without
+// the answers; the others reveal answers or explanations.
+bool marksWithoutAnswers(GradingVariant variant);
+
 } // namespace quorvel

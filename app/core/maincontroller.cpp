@@ -108,6 +108,7 @@ void MainWindowController::start()
     state.defaultTiCount = options.itemsPerPage;
     state.YouXiMiao = options.memorySeconds;
     state.XiaoShuWeiShu = options.decimalPlaces;
+    state.studentMayGrade = options.studentMayGrade;
 
     m_medals.load();
     showStartPage();
@@ -315,7 +316,8 @@ QString MainWindowController::printName() const
 
 void MainWindowController::exportRecord()
 {
-    if (!m_record)
+    // The record holds the correct answers of every page it keeps.
+    if (!m_record || !m_accounts.mayShowAnswers())
         return;
     const QString path = m_view.chooseSaveFile(u"练习记录.csv"_s);
     if (path.isEmpty())
@@ -378,11 +380,14 @@ void MainWindowController::toolbarClicked(const QString &key)
     }
 }
 
-void MainWindowController::applyOptions(int itemsPerPage, int memorySeconds, int decimalPlaces)
+void MainWindowController::applyOptions(int itemsPerPage, int memorySeconds, int decimalPlaces,
+                                        std::optional<bool> studentMayGrade)
 {
     state.defaultTiCount = itemsPerPage;
     state.YouXiMiao = memorySeconds;
     state.XiaoShuWeiShu = decimalPlaces;
+    if (studentMayGrade && m_accounts.isAdvancedUser())
+        state.studentMayGrade = *studentMayGrade;
     if (!chosenOptions().save(m_settings))
         m_view.showMessage(u"选项没能保存到设置文件里，下次启动时会回到原来的选项！"
                            u"请检查磁盘空间和设置文件夹的写入权限。"_s);
@@ -390,7 +395,7 @@ void MainWindowController::applyOptions(int itemsPerPage, int memorySeconds, int
 
 Options MainWindowController::chosenOptions() const
 {
-    return {state.defaultTiCount, state.YouXiMiao, state.XiaoShuWeiShu};
+    return {state.defaultTiCount, state.YouXiMiao, state.XiaoShuWeiShu, state.studentMayGrade};
 }
 
 // Page events and grading
@@ -421,8 +426,6 @@ void MainWindowController::gradePage(PageDocument &document)
 {
     if (!state.pageGradable)
         return;
-    if (!m_accounts.mayShowAnswers())
-        return;
 
     // The mistake book's page is graded as any drill page.
     const bool mistakes = m_mistakePage == m_pageSerial;
@@ -431,6 +434,13 @@ void MainWindowController::gradePage(PageDocument &document)
     const QString parentKey = node ? node->parentKey : QString();
     const QList<GradingVariant> variants =
         mistakes ? QList<GradingVariant>{GradingVariant::General} : gradingVariants(key, parentKey);
+    // When the parent allows it, a student's page graded item by item is
+    // marked right or wrong without the answers; every other grading shows
+    // answers and stays the advanced user's.
+    m_marksOnly = !m_accounts.isAdvancedUser() && state.studentMayGrade && !variants.isEmpty() &&
+                  std::ranges::all_of(variants, marksWithoutAnswers);
+    if (!m_marksOnly && !m_accounts.mayShowAnswers())
+        return;
     for (GradingVariant variant : variants) {
         if (usesItemGrading(variant)) {
             MarkingRules rules;
@@ -439,6 +449,7 @@ void MainWindowController::gradePage(PageDocument &document)
                                tabCaption() == catalogue::arithmeticTab;
             rules.pairAnswer = m_pairAnswer;
             rules.seconds = state.elapsedSeconds;
+            rules.showAnswers = !m_marksOnly;
             const GradedPage graded{mistakes ? u"mistakes"_s : key,
                                     mistakes ? u"错题本"_s : (node ? node->caption : QString()),
                                     node ? parentCaptionOf(*node) : QString(), state.elapsedSeconds,
@@ -454,6 +465,7 @@ void MainWindowController::gradePage(PageDocument &document)
         if (endsGradingAtOnce(variant))
             break;
     }
+    m_marksOnly = false;
     m_view.timer(TimerId::PageSeconds).setEnabled(false);
     state.pageGradable = false;
     // A graded page is closed: its boxes no longer take input, and the score

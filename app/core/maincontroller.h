@@ -18,6 +18,7 @@
 #include <QSet>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace quorvel {
 
@@ -30,12 +31,13 @@ class SettingsStore;
 // The options and the page on screen, as the window keeps them.
 struct Form1State
 {
-    int defaultTiCount = 10;   // items per page: 10, 20 or 50
-    int YouXiMiao = 5;         // memory-game seconds: 3, 5 or 8
-    int XiaoShuWeiShu = 1;     // decimal places of decimal division, 1 to 4
-    int elapsedSeconds = 0;    // seconds since the page was composed
-    bool pageGradable = false; // the page on screen may still be graded
-    int pageItemCount = 0;     // items of the page on screen
+    int defaultTiCount = 10;      // items per page: 10, 20 or 50
+    int YouXiMiao = 5;            // memory-game seconds: 3, 5 or 8
+    int XiaoShuWeiShu = 1;        // decimal places of decimal division, 1 to 4
+    int elapsedSeconds = 0;       // seconds since the page was composed
+    bool pageGradable = false;    // the page on screen may still be graded
+    int pageItemCount = 0;        // items of the page on screen
+    bool studentMayGrade = false; // the student's pages are marked, without answers
 };
 
 // A page graded item by item, as the listeners of the grading hear of it.
@@ -75,7 +77,9 @@ public:
     void pageEvent(const QString &kind, const QString &targetName, PageDocument &document);
     // "确定" of the options dialog: in effect at once and kept for the next
     // run.
-    void applyOptions(int itemsPerPage, int memorySeconds, int decimalPlaces);
+    // studentMayGrade is taken from the advanced user only; nullopt keeps it.
+    void applyOptions(int itemsPerPage, int memorySeconds, int decimalPlaces,
+                      std::optional<bool> studentMayGrade = std::nullopt);
     // The options in effect, as the options dialog shows them.
     Options chosenOptions() const;
 
@@ -144,6 +148,7 @@ private:
     const TopicNode *selectedNode() const override { return m_tree.find(m_selectedKey); }
     DisplayMode displayMode() const override { return m_view.displayMode(); }
     bool mayShowAnswers() override { return m_accounts.mayShowAnswers(); }
+    bool marksShowAnswers() const override { return !m_marksOnly; }
     void navigate(PaneId pane, const QString &relativePath) override;
     void bringToFront(PaneId pane) override { m_view.bringToFront(pane); }
     void focusPane(PaneId pane) override { m_view.focusPane(pane); }
@@ -189,6 +194,7 @@ private:
     int m_pageSerial = 0;
     PageFamilies m_families;
     PracticeRecord *m_record = nullptr;
+    bool m_marksOnly = false;         // a student's page is being marked without answers
     bool m_toldRecordUnsaved = false; // said once a run
     QString m_writtenPage;            // the body last written, for the items' questions
     int m_writtenSerial = -1;         // and the page it was

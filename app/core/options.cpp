@@ -48,6 +48,7 @@ Options Options::load(const SettingsStore &settings)
         readChoice(settings, u"memorySeconds"_s, secondChoices(), defaults.memorySeconds);
     options.decimalPlaces =
         readChoice(settings, u"decimalPlaces"_s, placeChoices(), defaults.decimalPlaces);
+    options.studentMayGrade = readChoice(settings, u"studentMayGrade"_s, {0, 1}, 0) == 1;
     return options;
 }
 
@@ -58,6 +59,8 @@ bool Options::save(SettingsStore &settings) const
         settings.write(application, section, u"memorySeconds"_s, QString::number(memorySeconds));
     saved &=
         settings.write(application, section, u"decimalPlaces"_s, QString::number(decimalPlaces));
+    saved &= settings.write(application, section, u"studentMayGrade"_s,
+                            QString::number(int(studentMayGrade)));
     return saved;
 }
 

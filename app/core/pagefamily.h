@@ -55,6 +55,9 @@ public:
 
     // The answer-password test; a refusal message when it fails.
     virtual bool mayShowAnswers() = 0;
+    // False while a student's page is marked without its answers: a mark
+    // says only right or wrong.
+    virtual bool marksShowAnswers() const = 0;
 
     // Loads a file of the program folder into a pane.
     virtual void navigate(PaneId pane, const QString &relativePath) = 0;

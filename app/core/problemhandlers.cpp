@@ -64,8 +64,11 @@ void gradeWordProblems(FamilyContext &context, PageDocument &page)
         // spaces around it count as the child means them.
         const bool isRight = foldFullWidth(box->value).trimmed() == key.answer;
         right += isRight;
-        page.insertTextAfter(name, (isRight ? u"(√，正确答案："_s : u"(×，正确答案："_s) +
-                                       key.explanation + u')');
+        if (context.marksShowAnswers())
+            page.insertTextAfter(name, (isRight ? u"(√，正确答案："_s : u"(×，正确答案："_s) +
+                                           key.explanation + u')');
+        else
+            page.insertTextAfter(name, isRight ? u"(√)"_s : u"(×)"_s);
         marked.items.append({n, key.answer, box->value, isRight});
     }
     marked.score = items > 0 ? qRound(100.0 * right / items) : 0;

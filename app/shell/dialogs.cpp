@@ -3,6 +3,7 @@
 #include "app/core/maincontroller.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -146,6 +147,11 @@ FrmOption::FrmOption(MainWindowController &controller, QWidget *parent)
     Frame3 = optionFrame(this, layout, u"小数题小数位数设置"_s,
                          {{u"1位"_s, 1}, {u"2位"_s, 2}, {u"3位"_s, 3}, {u"4位"_s, 4}},
                          current.decimalPlaces);
+    // Only the parent, logged in as the advanced user, sees and sets this.
+    studentGrading = new QCheckBox(u"学生帐户可以判分（只显示对错，不显示正确答案）"_s, this);
+    studentGrading->setChecked(current.studentMayGrade);
+    studentGrading->setVisible(m_controller.accounts().isAdvancedUser());
+    layout->addWidget(studentGrading);
     Command1 = new QPushButton(u"确定"_s, this);
     Command1->setDefault(true);
     Command2 = new QPushButton(u"取消"_s, this);
@@ -156,7 +162,10 @@ FrmOption::FrmOption(MainWindowController &controller, QWidget *parent)
     layout->addLayout(buttons);
 
     connect(Command1, &QPushButton::clicked, this, [this] {
-        m_controller.applyOptions(itemsPerPage(), memorySeconds(), decimalPlaces());
+        m_controller.applyOptions(itemsPerPage(), memorySeconds(), decimalPlaces(),
+                                  studentGrading->isVisibleTo(this)
+                                      ? std::optional(studentGrading->isChecked())
+                                      : std::nullopt);
         accept();
     });
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);

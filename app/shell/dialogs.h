@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QButtonGroup;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -63,8 +64,9 @@ public:
     QButtonGroup *Frame1;
     QButtonGroup *Frame2;
     QButtonGroup *Frame3;
-    QPushButton *Command1; // 确定
-    QPushButton *Command2; // 取消
+    QCheckBox *studentGrading; // shown to the advanced user only
+    QPushButton *Command1;     // 确定
+    QPushButton *Command2;     // 取消
 
 private:
     MainWindowController &m_controller;

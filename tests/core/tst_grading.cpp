@@ -172,6 +172,8 @@ private Q_SLOTS:
     void resultLines();
 
     void studentCannotGrade();
+    void studentMarksWhenTheParentAllows_data();
+    void studentMarksWhenTheParentAllows();
     void perfectPageEarnsOneMedal();
     void ninetyFiveEarnsNothing();
     void unsavedMedalIsSaid();
@@ -409,6 +411,57 @@ void TestGrading::studentCannotGrade()
     c.gradePage(page);
     QCOMPARE(f.view.messages.size(), 1);
     QVERIFY(!c.state.pageGradable);
+}
+
+void TestGrading::studentMarksWhenTheParentAllows_data()
+{
+    QTest::addColumn<QString>("tab");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("allowed");
+    QTest::addColumn<QList<int>>("wrong");
+    QTest::addColumn<bool>("marked");
+    QTest::newRow("not allowed") << u"T1"_s << u"q17"_s << false << QList<int>{} << false;
+    QTest::newRow("drill, two wrong") << u"T1"_s << u"q17"_s << true << QList<int>{3, 7} << true;
+    QTest::newRow("drill, all right") << u"T1"_s << u"q17"_s << true << QList<int>{} << true;
+    QTest::newRow("24 points reveal") << u"T10"_s << u"q61"_s << true << QList<int>{} << false;
+}
+
+void TestGrading::studentMarksWhenTheParentAllows()
+{
+    QFETCH(QString, tab);
+    QFETCH(QString, key);
+    QFETCH(bool, allowed);
+    QFETCH(QList<int>, wrong);
+    QFETCH(bool, marked);
+    Fixture f;
+    // The parent sets the choice; as a student it cannot be changed back.
+    MainWindowController &parent = f.onPage(tab, key);
+    parent.applyOptions(10, 5, 1, allowed);
+    parent.accounts().loginAsStudent();
+    parent.applyOptions(10, 5, 1, !allowed);
+    QCOMPARE(parent.chosenOptions().studentMayGrade, allowed);
+
+    // A new run reads the choice from the settings.
+    MainWindowController &c = f.onPage(tab, key, false);
+    QCOMPARE(c.state.studentMayGrade, allowed);
+    PageDocument page = answered(f.view.main.body, wrong);
+    c.gradePage(page);
+    if (!marked) {
+        QCOMPARE(f.view.messages, QStringList{refusal});
+        QVERIFY(c.state.pageGradable);
+        return;
+    }
+    QVERIFY(f.view.messages.isEmpty());
+    QVERIFY(!c.state.pageGradable);
+    QVERIFY(!f.view.timer(TimerId::PageSeconds).isEnabled());
+    QStringList marks(10, right);
+    for (int item : wrong)
+        marks[item - 1] = u"(×)"_s;
+    QCOMPARE(marksOnly(page.edits()).mid(0, 10), marksOf(marks));
+    for (const DomEdit &edit : page.edits())
+        QVERIFY2(!edit.text.contains(u"正确答案"_s), qPrintable(edit.text));
+    QVERIFY(page.edits().contains(DomEdit::lockAnswers()));
+    QCOMPARE(c.medalCount(), wrong.isEmpty() ? 1 : 0);
 }
 
 void TestGrading::perfectPageEarnsOneMedal()

@@ -244,6 +244,16 @@ void TestWordProblems::gradingWithExplanations()
     f.click(u"q57"_s);
     QVERIFY(f.submit().isEmpty());
     QCOMPARE(f.view.messages.last(), u"你的密码不对，不能查看答案！请向高级用户咨询密码！"_s);
+
+    // Unless the parent lets the student have marks: right or wrong only.
+    f.controller.state.studentMayGrade = true;
+    f.click(u"q57"_s);
+    const PageDocument alone = f.view.main.document.snapshot();
+    const DomEdits studentMarks =
+        f.submit({{u"answer1"_s, keyOf(alone.find(u"answer1"_s)->tag).answer}});
+    QCOMPARE(studentMarks.at(0), DomEdit::insertTextAfter(u"answer1"_s, u"(√)"_s));
+    QCOMPARE(studentMarks.at(1), DomEdit::insertTextAfter(u"answer2"_s, u"(×)"_s));
+    QVERIFY(studentMarks.at(2).text.contains(u"你的得分是50分"_s));
 }
 
 void TestWordProblems::puzzleCollections()

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -206,6 +207,22 @@ void TestDialogs::optionsKeepTheirValues()
     next.start();
     QCOMPARE(next.chosenOptions(), (Options{50, 3, 3}));
     QCOMPARE(next.state.defaultTiCount, 50);
+
+    // The student's marks are the parent's choice: only the advanced user
+    // sees it, and it is off until set.
+    f.controller.accounts().reloadStoredPassword();
+    f.controller.accounts().loginAsStudent();
+    FrmOption students(f.controller);
+    QVERIFY(!students.studentGrading->isVisibleTo(&students));
+    next.accounts().reloadStoredPassword();
+    next.accounts().confirmLogin(u"463"_s);
+    FrmOption parents(next);
+    QCOMPARE(parents.studentGrading->text(), u"学生帐户可以判分（只显示对错，不显示正确答案）"_s);
+    QVERIFY(parents.studentGrading->isVisibleTo(&parents));
+    QVERIFY(!parents.studentGrading->isChecked());
+    parents.studentGrading->setChecked(true);
+    parents.Command1->click();
+    QCOMPARE(next.chosenOptions(), (Options{50, 3, 3, true}));
 }
 
 void TestDialogs::standardButtonsAreChinese()
