@@ -490,12 +490,24 @@ int loginOnce(qint64 launchNs, bool warm, int settleMs, int pages)
         if (helpReadyNs >= 0 && exposure.windowNs >= 0)
             shown.quit();
     };
-    form.mainPane()->whenReady(shown.context(), [&] {
-        helpReadyNs = monotonicNs();
+    // Answered at once, the main pane is made only after the window's first
+    // frame; it is watched from when it exists, long before its page is in.
+    bool watching = false;
+    const auto watchHelpPage = [&] {
+        if (watching || !form.WebBrowser1)
+            return;
+        watching = true;
+        form.WebBrowser1->whenReady(shown.context(), [&] {
+            helpReadyNs = monotonicNs();
+            checkShown();
+        });
+    };
+    watchHelpPage();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, shown.context(), [&] {
+        watchHelpPage();
         checkShown();
     });
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, shown.context(), checkShown);
     poll.start(5);
     if (!shown.run(startupGuardMs) || confirmedNs < 0) {
         std::fprintf(stderr, "the window did not show its help page in time\n");

@@ -258,10 +258,15 @@ void MainWindowController::playSound(const QString &relativePath)
     m_view.playSound(m_files.absolutePath(relativePath));
 }
 
+QString MainWindowController::startPagePath() const
+{
+    return m_files.absolutePath(u"help.htm"_s);
+}
+
 void MainWindowController::showStartPage()
 {
     ++m_pageSerial;
-    m_view.pane(PaneId::Main).navigate(m_files.absolutePath(u"help.htm"_s));
+    m_view.pane(PaneId::Main).navigate(startPagePath());
 }
 
 void MainWindowController::showMedalPage()

@@ -77,6 +77,8 @@ public:
     void pageEvent(const QString &kind, const QString &targetName, PageDocument &document);
     // "确定" of the options dialog: in effect at once and kept for the next
     // run.
+    // The page the main pane opens with.
+    QString startPagePath() const;
     // studentMayGrade is taken from the advanced user only; nullopt keeps it.
     void applyOptions(int itemsPerPage, int memorySeconds, int decimalPlaces,
                       std::optional<bool> studentMayGrade = std::nullopt);

@@ -32,6 +32,7 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -62,6 +63,29 @@ constexpr ToolbarButton toolbarButtons[] = {
 };
 
 } // namespace
+
+// Keeps, in order, what the main pane is asked to do until it exists.
+class PendingPane : public HtmlPane
+{
+public:
+    void navigate(const QString &absolutePath) override
+    {
+        m_calls.append([absolutePath](HtmlPane &pane) { pane.navigate(absolutePath); });
+    }
+    void apply(const DomEdits &edits) override
+    {
+        m_calls.append([edits](HtmlPane &pane) { pane.apply(edits); });
+    }
+    void replayInto(HtmlPane &pane)
+    {
+        for (const auto &call : std::as_const(m_calls))
+            call(pane);
+        m_calls.clear();
+    }
+
+private:
+    QList<std::function<void(HtmlPane &)>> m_calls;
+};
 
 Form1::Form1(const QString &programFolder, ProgramFiles &files, SettingsStore &settings,
              RandomSource &random, QWidget *parent)
@@ -223,6 +247,10 @@ BrowserPane *Form1::mainPane()
         });
         if (m_front == PaneId::Main)
             m_panes->setCurrentWidget(WebBrowser1->widget());
+        if (m_pendingMain) {
+            m_pendingMain->replayInto(*WebBrowser1);
+            m_pendingMain.reset();
+        }
     }
     return WebBrowser1;
 }
@@ -249,12 +277,48 @@ QWidget *Form1::paneWidget(PaneId id)
 
 HtmlPane &Form1::pane(PaneId id)
 {
-    return id == PaneId::Second ? *secondPane() : *mainPane();
+    if (id == PaneId::Second)
+        return *secondPane();
+    // Answered at once, the login is followed by the window, and the engine
+    // loads after the window's first frame rather than before it.
+    if (mainPaneWaitsForWindow()) {
+        if (!m_pendingMain)
+            m_pendingMain = std::make_unique<PendingPane>();
+        return *m_pendingMain;
+    }
+    return *mainPane();
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_pendingMain && windowHandle())
+        windowHandle()->installEventFilter(this);
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle() &&
+        windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        // The first frame is drawn while the expose is handled; the pane
+        // comes just after it.
+        QTimer::singleShot(0, this, [this] { mainPane(); });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool Form1::mainPaneWaitsForWindow() const
+{
+    return !WebBrowser1 && m_mainPaneAfterShow && !isVisible();
 }
 
 void Form1::bringToFront(PaneId id)
 {
     m_front = id;
+    // A main pane still to come is put in front when it is made.
+    if (id == PaneId::Main && mainPaneWaitsForWindow())
+        return;
     m_panes->setCurrentWidget(paneWidget(id));
 }
 
@@ -279,6 +343,8 @@ QString Form1::chooseSaveFile(const QString &suggestedName)
 
 void Form1::focusPane(PaneId id)
 {
+    if (id == PaneId::Main && mainPaneWaitsForWindow())
+        return; // its page asks for the keyboard when it is written
     paneWidget(id)->setFocus(Qt::OtherFocusReason);
 }
 
@@ -331,7 +397,15 @@ void Form1::openLoginDialog()
     Form2 dialog(*m_controller, this);
     // The engine starts once the user begins to answer, so the window follows
     // the answer quickly, while a dialog left alone costs no more than itself.
-    const auto startEngine = [this] { QTimer::singleShot(50, this, [this] { mainPane(); }); };
+    // The start page loads at once too, so its renderer is up by the answer.
+    // Answered before then, the window comes first (see pane()).
+    const auto startEngine = [this, &dialog] {
+        QTimer::singleShot(50, &dialog, [this] {
+            if (!WebBrowser1)
+                mainPane()->navigate(m_controller->startPagePath());
+        });
+    };
+    m_mainPaneAfterShow = true;
     connect(dialog.List1, &QListWidget::currentRowChanged, this, startEngine,
             Qt::SingleShotConnection);
     connect(dialog.Text2, &QLineEdit::textEdited, this, startEngine, Qt::SingleShotConnection);

@@ -79,15 +79,22 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildToolbar();
     void layOut();
     BrowserPane *makePane(const QString &name);
     QWidget *paneWidget(PaneId id);
+    bool mainPaneWaitsForWindow() const;
 
     QString m_programFolder;
     std::unique_ptr<BrowserPaneMaker> m_paneMaker; // loaded with the first pane
+    // After the login, what the main pane is asked to do before the window is
+    // on the screen waits here, and the engine loads once it is.
+    bool m_mainPaneAfterShow = false;
+    std::unique_ptr<class PendingPane> m_pendingMain;
     PaneId m_front = PaneId::Main;
     QFrame *m_tabFrame = nullptr;
     QStackedWidget *m_panes = nullptr;

@@ -2,6 +2,7 @@
 // tree's click rules and the layout at any size.
 #include "app/shell/applicationidentity.h"
 #include "app/shell/clockpanel.h"
+#include "app/shell/dialogs.h"
 #include "app/shell/singleinstance.h"
 #include "app/shell/topictreewidget.h"
 #include "app/web/panebridge.h"
@@ -13,9 +14,11 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -50,6 +53,8 @@ private Q_SLOTS:
     void failedPrintIsSaid();
     void printPreviewOffersTheKeyToTheAdvancedUser();
     void soundsFailSilently();
+    void engineWaitsForTheLogin_data();
+    void engineWaitsForTheLogin();
 
 private:
     std::unique_ptr<TestWindow> m_app;
@@ -389,6 +394,42 @@ void TestForm1::soundsFailSilently()
         QTest::qWait(200);
         QVERIFY(!QApplication::activeModalWidget());
     }
+}
+
+void TestForm1::engineWaitsForTheLogin_data()
+{
+    QTest::addColumn<bool>("takesAMoment");
+    QTest::newRow("answered at once") << false;
+    QTest::newRow("answered after a moment") << true;
+}
+
+// The login dialog comes up with no pane made; the engine starts while the
+// user answers, or, answered at once, after the window is on the screen.
+void TestForm1::engineWaitsForTheLogin()
+{
+    QFETCH(bool, takesAMoment);
+    TestWindow app;
+    Form1 &w = app.window;
+    bool paneDuringDialog = true;
+    whenDialogOpens<Form2>([&](Form2 *dialog) {
+        paneDuringDialog = w.WebBrowser1 != nullptr;
+        dialog->List1->setCurrentRow(1); // 学生帐户
+        if (takesAMoment)
+            QTRY_VERIFY_WITH_TIMEOUT(w.WebBrowser1, 10000);
+        dialog->Command2->click();
+    });
+    w.controller().loginHook = [&w] { w.openLoginDialog(); };
+    w.controller().start();
+    QVERIFY(!paneDuringDialog);
+    QCOMPARE(w.WebBrowser1 != nullptr, takesAMoment);
+    QCOMPARE(w.frontPane(), PaneId::Main);
+
+    w.show();
+    QTRY_VERIFY_WITH_TIMEOUT(w.WebBrowser1, 10000);
+    QSignalSpy applied(webPane(w.mainPane())->bridge(), &PaneBridge::applied);
+    QVERIFY(applied.wait(20000)); // the introduction, on the start page
+    QVERIFY(webPane(w.mainPane())->url().path().endsWith(u"/help.htm"_s));
+    QVERIFY(w.mainPane()->widget()->isVisible());
 }
 
 QUORVEL_WEB_TEST_MAIN(TestForm1)
