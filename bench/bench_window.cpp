@@ -369,6 +369,40 @@ int startupOnce(qint64 launchNs)
     return 0;
 }
 
+// The process tree over `pages` clicked pages: the readings at the half and
+// at the end, and the mean of the last ten readings up to each (the script
+// engine frees memory in its own time, so one reading can fall just before
+// or after a collection).
+struct PagesMemory
+{
+    TreeMemory atHalf;
+    TreeMemory atEnd;
+    double halfMeanKb = 0;
+    double endMeanKb = 0;
+};
+
+std::optional<PagesMemory> clickPagesReadingMemory(Form1 &form, int pages)
+{
+    constexpr int readings = 10;
+    const qint64 self = QCoreApplication::applicationPid();
+    const int half = pages / 2;
+    PagesMemory memory;
+    for (int page = 1; page <= pages; ++page) {
+        if (!clickAndWait(form, clickKeys[(page - 1) % clickKeys.size()])) {
+            std::fprintf(stderr, "page %d was not applied within %d ms\n", page, clickGuardMs);
+            return std::nullopt;
+        }
+        if (page > half - readings && page <= half) {
+            memory.atHalf = processTreeMemory(self);
+            memory.halfMeanKb += double(memory.atHalf.pssKb) / readings;
+        } else if (page > pages - readings) {
+            memory.atEnd = processTreeMemory(self);
+            memory.endMeanKb += double(memory.atEnd.pssKb) / readings;
+        }
+    }
+    return memory;
+}
+
 int memoryOnce(int items, int pages)
 {
     StartupMarks marks;
@@ -381,28 +415,10 @@ int memoryOnce(int items, int pages)
     form.controller().state.defaultTiCount = items;
     const qint64 self = QCoreApplication::applicationPid();
     const TreeMemory atStart = processTreeMemory(self);
-    // The readings at the half and at the end, and the mean of the last ten
-    // readings up to each: the script engine frees memory in its own time, so
-    // one reading can fall just before or after a collection.
-    constexpr int readings = 10;
-    const int half = pages / 2;
-    TreeMemory atHalf;
-    TreeMemory atEnd;
-    double halfMeanKb = 0;
-    double endMeanKb = 0;
-    for (int page = 1; page <= pages; ++page) {
-        if (!clickAndWait(form, clickKeys[(page - 1) % clickKeys.size()])) {
-            std::fprintf(stderr, "page %d was not applied within %d ms\n", page, clickGuardMs);
-            return 1;
-        }
-        if (page > half - readings && page <= half) {
-            atHalf = processTreeMemory(self);
-            halfMeanKb += double(atHalf.pssKb) / readings;
-        } else if (page > pages - readings) {
-            atEnd = processTreeMemory(self);
-            endMeanKb += double(atEnd.pssKb) / readings;
-        }
-    }
+    const std::optional<PagesMemory> memory = clickPagesReadingMemory(form, pages);
+    if (!memory)
+        return 1;
+    const auto &[atHalf, atEnd, halfMeanKb, endMeanKb] = *memory;
     // Each process of the tree, for a reader running this mode by hand.
     for (const auto &[pid, kb] : atEnd.perProcess) {
         const QByteArray command = readProcFile(u"/proc/"_s + QString::number(pid) + u"/cmdline"_s)
@@ -539,20 +555,10 @@ int loginOnce(qint64 launchNs, bool warm, int settleMs, int pages)
     settle.run(settleMs + 1000);
     const TreeMemory atWindow = processTreeMemory(self);
 
-    constexpr int readings = 10;
-    double halfMeanKb = 0;
-    double endMeanKb = 0;
-    for (int page = 1; page <= pages; ++page) {
-        if (!clickAndWait(form, clickKeys[(page - 1) % clickKeys.size()])) {
-            std::fprintf(stderr, "page %d was not applied within %d ms\n", page, clickGuardMs);
-            return 1;
-        }
-        if (page > pages / 2 - readings && page <= pages / 2)
-            halfMeanKb += double(processTreeMemory(self).pssKb) / readings;
-        else if (page > pages - readings)
-            endMeanKb += double(processTreeMemory(self).pssKb) / readings;
-    }
-    const TreeMemory atEnd = processTreeMemory(self);
+    const std::optional<PagesMemory> memory = clickPagesReadingMemory(form, pages);
+    if (!memory)
+        return 1;
+    const auto &[atHalf, atEnd, halfMeanKb, endMeanKb] = *memory;
     printFigures("LOGIN",
                  {{"dialog_from_launch_ms", msBetween(launchNs, exposure.dialogNs)},
                   {"dialog_from_main_ms", msBetween(g_mainStartNs, exposure.dialogNs)},
