@@ -162,10 +162,9 @@ FrmOption::FrmOption(MainWindowController &controller, QWidget *parent)
     layout->addLayout(buttons);
 
     connect(Command1, &QPushButton::clicked, this, [this] {
+        // The controller takes the student's marks from the advanced user only.
         m_controller.applyOptions(itemsPerPage(), memorySeconds(), decimalPlaces(),
-                                  studentGrading->isVisibleTo(this)
-                                      ? std::optional(studentGrading->isChecked())
-                                      : std::nullopt);
+                                  studentGrading->isChecked());
         accept();
     });
     connect(Command2, &QPushButton::clicked, this, &QDialog::reject);

@@ -27,6 +27,7 @@ class RandomSource;
 class SettingsStore;
 class BrowserPane;
 class BrowserPaneMaker;
+class PendingPane;
 class TopicTreeWidget;
 class WindowTimer;
 
@@ -94,7 +95,7 @@ private:
     // After the login, what the main pane is asked to do before the window is
     // on the screen waits here, and the engine loads once it is.
     bool m_mainPaneAfterShow = false;
-    std::unique_ptr<class PendingPane> m_pendingMain;
+    std::unique_ptr<PendingPane> m_pendingMain;
     PaneId m_front = PaneId::Main;
     QFrame *m_tabFrame = nullptr;
     QStackedWidget *m_panes = nullptr;

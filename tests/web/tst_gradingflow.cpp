@@ -38,6 +38,21 @@ QString bodyOf(WebPane *pane)
     return evaluate(pane, u"document.body.innerHTML"_s).toString();
 }
 
+// Presses the page's submit button and waits until the page's text shows
+// `shown`; the text as it then stands (without `shown` when it never came).
+QString submitAndRead(WebPane *pane, const QString &shown)
+{
+    clickElement(pane, u"document.getElementsByName('finish')[0]"_s);
+    QString text;
+    (void)QTest::qWaitFor(
+        [&] {
+            text = evaluate(pane, u"document.body.innerText"_s).toString();
+            return text.contains(shown);
+        },
+        5000);
+    return text;
+}
+
 bool openAsAdvanced(TestWindow &app, int tab, const QString &key)
 {
     app.window.show();
@@ -209,10 +224,8 @@ void TestGradingFlow::twentyFourAndGamePages()
             .toBool(),
         5000);
 
-    clickElement(pane, u"document.getElementsByName('finish')[0]"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(
-        evaluate(pane, u"document.body.innerText"_s).toString().contains(u"全部答案"_s), 5000);
-    const QString text = evaluate(pane, u"document.body.innerText"_s).toString();
+    const QString text = submitAndRead(pane, u"全部答案"_s);
+    QVERIFY(text.contains(u"全部答案"_s));
     const QString revealed = text.mid(text.indexOf(u"全部答案："_s));
     for (const QString &solution : solutions)
         QVERIFY2(revealed.contains(solution), qPrintable(solution));
@@ -333,11 +346,8 @@ void TestGradingFlow::minutesToHoursGradedInThePane()
         return n; })())"_s)
                  .toInt(),
              10);
-    clickElement(pane, u"document.getElementsByName('finish')[0]"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(
-        evaluate(pane, u"document.body.innerText"_s).toString().contains(u"你的得分是90分"_s),
-        5000);
-    const QString text = evaluate(pane, u"document.body.innerText"_s).toString();
+    const QString text = submitAndRead(pane, u"你的得分是90分"_s);
+    QVERIFY(text.contains(u"你的得分是90分"_s));
     QCOMPARE(text.count(u"(√)"_s), 9);
     QCOMPARE(text.count(u"(×，正确答案："_s), 1);
 
@@ -366,11 +376,8 @@ void TestGradingFlow::wordProblemsGradedInThePane()
         return n; })())"_s)
                  .toInt(),
              10);
-    clickElement(pane, u"document.getElementsByName('finish')[0]"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(
-        evaluate(pane, u"document.body.innerText"_s).toString().contains(u"你的得分是80分"_s),
-        5000);
-    const QString text = evaluate(pane, u"document.body.innerText"_s).toString();
+    const QString text = submitAndRead(pane, u"你的得分是80分"_s);
+    QVERIFY(text.contains(u"你的得分是80分"_s));
     QCOMPARE(text.count(u"(√，正确答案："_s), 8);
     QCOMPARE(text.count(u"(×，正确答案："_s), 2);
     QVERIFY(text.contains(u"答案要写单位"_s));
@@ -400,10 +407,8 @@ void TestGradingFlow::olympiadChoiceGradedInThePane()
                                       u"r => r.checked)"_s)
                                  .toBool(),
                              5000);
-    clickElement(pane, u"document.getElementsByName('finish')[0]"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(
-        evaluate(pane, u"document.body.innerText"_s).toString().contains(u"（×）"_s), 5000);
-    const QString text = evaluate(pane, u"document.body.innerText"_s).toString();
+    const QString text = submitAndRead(pane, u"（×）"_s);
+    QVERIFY(text.contains(u"（×）"_s));
     QVERIFY(text.contains(u"正确答案及解释："_s));
     QVERIFY(text.contains(u"答：结果是400，选C。"_s));
 }
